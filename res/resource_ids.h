@@ -1,0 +1,80 @@
+#pragma once
+// Resource and control ids of tarvik.exe. The numbers are fixed: other programs, the tests and
+// the dialog templates rely on them. Shared by tarvik.rc and the C++ code.
+
+// Main window (dialog 162).
+#define IDD_MAIN_WINDOW 162
+#define IDC_EXIT 1 /* IDOK */
+#define IDC_TAB_FRAME 1142
+#define IDC_HELP_BUTTON 1163
+#define IDC_MINIMIZE_BUTTON 1161
+#define IDC_CLOSE_BUTTON 1162
+
+// Splash window.
+#define IDD_SPLASH 186
+#define IDC_SPLASH_PICTURE 1187
+
+// Pages of the main tab set, in tab order.
+#define IDD_PAGE_MAIN 151
+#define IDD_PAGE_STANDARD 150
+#define IDD_PAGE_CUSTOM 106
+#define IDD_PAGE_SETTINGS 107
+#define IDD_PAGE_RESULTS 108
+#define IDD_PAGE_ABOUT 134
+
+// Main tab (page 151).
+#define IDC_MAIN_EDITION 1041
+#define IDC_MAIN_VERSION 1146
+#define IDC_MAIN_BENCHMARK 1001
+#define IDC_MAIN_CPU 1150
+#define IDC_MAIN_VIDEO 1153
+#define IDC_MAIN_OS 1152
+#define IDC_MAIN_MEMORY 1151
+#define IDC_HIDDEN_FILE_LIST 1131
+
+// Results tab (page 108).
+#define IDC_RESULTS_LIST 1035
+#define IDC_RESULTS_BAR_GRAPH 1032
+#define IDC_RESULTS_LINE_GRAPH 1052
+#define IDC_RESULTS_SAVE 1033
+
+// Loading dialog.
+#define IDD_LOADING 138
+#define IDC_LOADING_OPERATION 1049
+#define IDC_LOADING_FILE 1047
+#define IDC_LOADING_COMPLETED 1046
+
+// Score dialog.
+#define IDD_SCORE 171
+#define IDC_SCORE_HEADING 1155
+#define IDC_SCORE_TEXT 1156
+
+// Program information box.
+#define IDD_ABOUT_BOX 100
+
+// Bitmaps.
+#define IDB_SKIN 161
+#define IDB_SPLASH 175
+#define IDB_MAIN_BANNER 188
+#define IDB_CLOSE 192
+#define IDB_MINIMIZE 193
+#define IDB_HELP 195
+
+// Icons.
+#define IDI_TARVIK 128
+#define IDI_MAIN_GAME 130
+#define IDI_MAIN_RUN 168
+#define IDI_VIEW_LOCALLY 172
+#define IDI_UPLOAD 180
+#define IDI_EXIT 189
+#define IDI_BENCHMARK 194
+#define IDI_SAVE 196
+#define IDI_LINE_GRAPH 197
+#define IDI_BAR_GRAPH 198
+#define IDI_INFO 199
+
+// Files carried as resources and written out when needed.
+#define IDR_HELPFILE 201
+#define IDR_SYSTEM_INI 169
+#define IDR_USER_INI 170
+#define IDR_MONITOR_DLL 202

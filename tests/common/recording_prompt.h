@@ -1,0 +1,37 @@
+#pragma once
+// A Prompt for tests: records every message and answers from a script (Yes by default).
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/prompt.h"
+
+namespace tarvik {
+
+struct RecordedMessage {
+    std::string text;
+    std::string caption;
+    PromptButtons buttons;
+};
+
+class RecordingPrompt : public Prompt {
+public:
+    PromptAnswer Show(const std::string& text, const std::string& caption,
+                      PromptButtons buttons) override {
+        messages.push_back({text, caption, buttons});
+        if (buttons == PromptButtons::Ok) {
+            return PromptAnswer::Ok;
+        }
+        if (answers.empty()) {
+            return PromptAnswer::Yes;
+        }
+        const PromptAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<RecordedMessage> messages;
+    std::deque<PromptAnswer> answers;
+};
+
+}  // namespace tarvik
