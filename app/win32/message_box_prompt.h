@@ -1,0 +1,20 @@
+#pragma once
+// The product's Prompt: real Windows message boxes.
+#include <windows.h>
+
+#include "app/prompt.h"
+
+namespace tarvik {
+
+class MessageBoxPrompt : public Prompt {
+public:
+    explicit MessageBoxPrompt(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+    PromptAnswer Show(const std::string& text, const std::string& caption,
+                      PromptButtons buttons) override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace tarvik
