@@ -2,6 +2,11 @@
 // Resource and control ids of tarvik.exe. The numbers are fixed: other programs, the tests and
 // the dialog templates rely on them. Shared by tarvik.rc and the C++ code.
 
+// Controls without an id of their own.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Main window (dialog 162).
 #define IDD_MAIN_WINDOW 162
 #define IDC_EXIT 1 /* IDOK */

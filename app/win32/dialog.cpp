@@ -1,0 +1,99 @@
+#include "app/win32/dialog.h"
+
+namespace tarvik {
+
+namespace {
+INT_PTR Answer(HWND hwnd, LRESULT result) {
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+}  // namespace
+
+HINSTANCE Dialog::ResourceModule() { return GetModuleHandleA(nullptr); }
+
+INT_PTR Dialog::DoModal(HWND owner) {
+    return DialogBoxParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::Create(HWND parent) {
+    return CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_), parent, DialogProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+bool Dialog::OnCommand(int id, int, HWND) {
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+bool Dialog::OnNotify(const NMHDR&, LRESULT&) { return false; }
+void Dialog::OnTimer(UINT_PTR) {}
+bool Dialog::OnEraseBackground(HDC) { return false; }
+bool Dialog::OnHitTest(POINT, LRESULT&) { return false; }
+bool Dialog::OnOtherMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Dialog::Attach(HWND hwnd, Dialog* dialog) {
+    dialog->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(dialog));
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        Attach(hwnd, reinterpret_cast<Dialog*>(lParam));
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return dialog ? dialog->Dispatch(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInit();
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
+                return Answer(hwnd_, result);
+            }
+            return FALSE;
+        }
+        case WM_TIMER:
+            OnTimer(wParam);
+            return TRUE;
+        case WM_ERASEBKGND:
+            return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? Answer(hwnd_, TRUE) : FALSE;
+        case WM_NCHITTEST: {
+            LRESULT hit = 0;
+            const POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            return OnHitTest(screen, hit) ? Answer(hwnd_, hit) : FALSE;
+        }
+        case WM_DESTROY:
+            OnDestroy();
+            return FALSE;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            return FALSE;
+        default: {
+            LRESULT result = 0;
+            if (!OnOtherMessage(message, wParam, lParam, result)) {
+                return FALSE;
+            }
+            // These few messages return their value directly instead of through DWLP_MSGRESULT.
+            const bool direct = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+                                message == WM_COMPAREITEM || message == WM_VKEYTOITEM ||
+                                message == WM_CHARTOITEM || message == WM_QUERYDRAGICON;
+            return direct ? static_cast<INT_PTR>(result) : Answer(hwnd_, result);
+        }
+    }
+}
+
+}  // namespace tarvik

@@ -1,0 +1,57 @@
+#pragma once
+// One dialog procedure for every dialog and property page: it keeps `this` in the window's user
+// data and forwards to typed handlers, so a dialog class reads as a list of its reactions.
+#include <windows.h>
+#include <commctrl.h>
+
+namespace tarvik {
+
+class Dialog {
+public:
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog() = default;
+
+    // Modal: returns the value given to EndDialog, or -1 when the dialog could not be created.
+    INT_PTR DoModal(HWND owner);
+    // Modeless, for tests and child dialogs.
+    HWND Create(HWND parent);
+
+    HWND Handle() const { return hwnd_; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    int TemplateId() const { return templateId_; }
+    void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
+
+    // The module whose resources the dialogs come from (the program itself by default).
+    static HINSTANCE ResourceModule();
+
+protected:
+    explicit Dialog(int templateId) : templateId_(templateId) {}
+
+    // TRUE lets the system set the default focus.
+    virtual BOOL OnInit() { return TRUE; }
+    // Returns true when the command was handled.
+    virtual bool OnCommand(int id, int code, HWND control);
+    virtual bool OnNotify(const NMHDR& header, LRESULT& result);
+    virtual void OnTimer(UINT_PTR id);
+    // Returns true when the background was drawn.
+    virtual bool OnEraseBackground(HDC dc);
+    // Returns true and sets hit when the handler decides the hit test.
+    virtual bool OnHitTest(POINT screen, LRESULT& hit);
+    virtual void OnDestroy() {}
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Messages the typed handlers do not cover; return true when handled (result in DWLP_MSGRESULT).
+    virtual bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Binds a dialog object to its window at WM_INITDIALOG.
+    static void Attach(HWND hwnd, Dialog* dialog);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    int templateId_;
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace tarvik

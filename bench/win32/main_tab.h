@@ -1,0 +1,17 @@
+#pragma once
+// The Main tab: the installed game, the machine, and the standard benchmark.
+#include "app/app_state.h"
+#include "app/win32/property_page.h"
+
+namespace tarvik {
+
+class Cmain : public PropertyPage {
+public:
+    Cmain(AppState& state, PageSwitcher& pages);
+
+private:
+    AppState& state_;
+    PageSwitcher& pages_;
+};
+
+}  // namespace tarvik

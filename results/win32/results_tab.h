@@ -1,0 +1,17 @@
+#pragma once
+// The Results tab: the newest results as text, graphs and a saved file.
+#include "app/app_state.h"
+#include "app/win32/property_page.h"
+
+namespace tarvik {
+
+class Cresults : public PropertyPage {
+public:
+    Cresults(AppState& state, PageSwitcher& pages);
+
+private:
+    AppState& state_;
+    PageSwitcher& pages_;
+};
+
+}  // namespace tarvik
