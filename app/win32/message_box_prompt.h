@@ -11,7 +11,7 @@ public:
     explicit MessageBoxPrompt(HWND owner = nullptr) : owner_(owner) {}
     void SetOwner(HWND owner) { owner_ = owner; }
     PromptAnswer Show(const std::string& text, const std::string& caption,
-                      PromptButtons buttons) override;
+                      PromptButtons buttons = PromptButtons::Ok) override;
 
 private:
     HWND owner_;

@@ -1,4 +1,9 @@
-// Entry point of tarvik.exe.
+// Entry point of tarvik.exe. The command line is not used.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "app/win32/tarvik_app.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    tarvik::CTarvikApp app;
+    return app.Run();
+}

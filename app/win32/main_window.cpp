@@ -1,0 +1,171 @@
+#include "app/win32/main_window.h"
+
+#include <shellapi.h>
+
+#include "app/format.h"
+#include "app/win32/about_tab.h"
+#include "app/win32/game_registry.h"
+#include "app/win32/self_check.h"
+#include "app/win32/skin_region.h"
+#include "bench/win32/custom_tab.h"
+#include "bench/win32/main_tab.h"
+#include "res/resource_ids.h"
+#include "results/win32/results_tab.h"
+#include "results/win32/settings_tab.h"
+#include "results/win32/standard_tab.h"
+
+namespace tarvik {
+
+namespace {
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kDarkRed = RGB(128, 0, 0);
+}  // namespace
+
+Cmainsheet::Cmainsheet(AppState& state, CSelfXResource& helpFile, Prompt& prompt, bool imageIntact)
+    : Dialog(IDD_MAIN_WINDOW),
+      state_(state),
+      helpFile_(helpFile),
+      prompt_(prompt),
+      imageIntact_(imageIntact),
+      region_(CreateSkinRegion(ResourceModule(), IDB_SKIN)),
+      skin_(LoadBitmapA(ResourceModule(), MAKEINTRESOURCEA(IDB_SKIN))) {
+    pages_.push_back(std::make_unique<Cmain>(state_, *this));
+    pages_.push_back(std::make_unique<Cstandbench>(state_, *this));
+    pages_.push_back(std::make_unique<Cbench>(state_, *this));
+    pages_.push_back(std::make_unique<Csettings>(state_, *this));
+    pages_.push_back(std::make_unique<Cresults>(state_, *this));
+    pages_.push_back(std::make_unique<Ccredits>(state_, *this));
+}
+
+Cmainsheet::~Cmainsheet() {
+    if (region_) {
+        DeleteObject(region_);
+    }
+    if (skin_) {
+        DeleteObject(skin_);
+    }
+}
+
+BOOL Cmainsheet::OnInit() {
+    help_.SubclassDlgItem(IDC_HELP_BUTTON, Handle());
+    minimize_.SubclassDlgItem(IDC_MINIMIZE_BUTTON, Handle());
+    close_.SubclassDlgItem(IDC_CLOSE_BUTTON, Handle());
+    exit_.SubclassDlgItem(IDC_EXIT, Handle());
+
+    if (region_ && SetWindowRgn(Handle(), region_, TRUE)) {
+        region_ = nullptr;  // the window owns it now
+    }
+    SetUpButtons();
+
+    HICON icon = LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDI_TARVIK));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    if (!FindGame()) {
+        return TRUE;
+    }
+    if (!imageIntact_) {
+        prompt_.Show(kDamagedImageMessage, "Tarvik !");
+        CloseAtOnce();
+        return TRUE;
+    }
+    SetWindowTextA(Handle(), "Tarvik");
+    CreateTabSet();
+    return TRUE;
+}
+
+void Cmainsheet::SetUpButtons() {
+    exit_.SetIcon(IDI_EXIT, kIconGrey);
+    exit_.OffsetColor(kColorBackgroundIn, 30);
+    exit_.SetColor(kColorForegroundIn, kDarkRed);
+    exit_.SetTooltipText("Close Tarvik");
+
+    close_.SetBitmaps(IDB_CLOSE, kBlack);
+    close_.SetTooltipText("Close Tarvik");
+    minimize_.SetBitmaps(IDB_MINIMIZE, kBlack);
+    minimize_.SetTooltipText("Minimize Tarvik");
+    help_.SetBitmaps(IDB_HELP, kBlack);
+    help_.SetTooltipText("Get Some Help");
+}
+
+bool Cmainsheet::FindGame() {
+    const GameLocation location = FindGameInRegistry();
+    if (!location.found) {
+        prompt_.Show(location.error, location.errorCaption);
+        CloseAtOnce();
+        return false;
+    }
+    state_.gameFolder = location.gameFolder;
+    state_.isDemo = location.isDemo;
+    return true;
+}
+
+void Cmainsheet::CloseAtOnce() { PostMessageA(Handle(), WM_COMMAND, IDCANCEL, 0); }
+
+void Cmainsheet::CreateTabSet() {
+    std::vector<PropertyPage*> pages;
+    for (auto& page : pages_) {
+        pages.push_back(page.get());
+    }
+    if (!tabs_.Create(Handle(), pages)) {
+        return;
+    }
+    // The sheet's top-left corner goes on the invisible frame's.
+    RECT frame;
+    GetWindowRect(Item(IDC_TAB_FRAME), &frame);
+    POINT corner{frame.left, frame.top};
+    ScreenToClient(Handle(), &corner);
+    SetWindowPos(tabs_.Handle(), nullptr, corner.x, corner.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    tabs_.ShowPage(kPageMain);
+}
+
+void Cmainsheet::ShowPage(int index) { tabs_.ShowPage(index); }
+
+bool Cmainsheet::OnCommand(int id, int code, HWND control) {
+    switch (id) {
+        case IDC_CLOSE_BUTTON:
+            EndDialog(IDCANCEL);
+            return true;
+        case IDC_MINIMIZE_BUTTON:
+            ShowWindow(Handle(), SW_MINIMIZE);
+            return true;
+        case IDC_HELP_BUTTON:
+            OpenHelp();
+            return true;
+        default:
+            return Dialog::OnCommand(id, code, control);
+    }
+}
+
+// Failures are not reported. When the earlier copy cannot be replaced (the help viewer may hold
+// it), that copy is opened again.
+void Cmainsheet::OpenHelp() {
+    const std::string path = Format("%s\\tarvikhelp.chm", state_.gameFolder.c_str());
+    helpFile_.Extract(path);
+    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+bool Cmainsheet::OnEraseBackground(HDC dc) {
+    if (!skin_) {
+        return false;
+    }
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(memory, skin_);
+    BITMAP info{};
+    GetObjectA(skin_, sizeof(info), &info);
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return true;
+}
+
+// Every visible point that is not a control moves the window.
+bool Cmainsheet::OnHitTest(POINT, LRESULT& hit) {
+    hit = HTCAPTION;
+    return true;
+}
+
+void Cmainsheet::OnDestroy() { helpFile_.Discard(); }
+
+}  // namespace tarvik
