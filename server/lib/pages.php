@@ -71,15 +71,13 @@ function received_text(string $receivedAt): string
 }
 
 /**
- * A table of stored results.
- * @param list<array> $rows rows of ResultStore::best() or ::newest()
- * @param bool $withTime whether to show when each result came in
+ * A table of stored results, best first, with the whole machine description.
+ * @param list<array> $rows rows of ResultStore::best()
  * @param ?int $markedId the row to highlight (the one just sent)
  */
-function results_table(array $rows, bool $withTime, ?int $markedId = null): string
+function results_table(array $rows, ?int $markedId = null): string
 {
-    $head = ($withTime ? '<th scope="col">Received</th>' : '')
-        . '<th scope="col" class="num">Rank</th><th scope="col">Processor</th>'
+    $head = '<th scope="col" class="num">Rank</th><th scope="col">Processor</th>'
         . '<th scope="col" class="num">Clock</th><th scope="col" class="num">Memory</th>'
         . '<th scope="col">Video card</th><th scope="col">Operating system</th>'
         . '<th scope="col" class="num">Botmatch</th><th scope="col" class="num">Flyby</th>'
@@ -88,7 +86,6 @@ function results_table(array $rows, bool $withTime, ?int $markedId = null): stri
     foreach ($rows as $row) {
         $marked = $markedId !== null && (int) $row['id'] === $markedId;
         $body .= ($marked ? '<tr class="yours">' : '<tr>')
-            . ($withTime ? '<td class="time">' . h(received_text((string) $row['received_at'])) . '</td>' : '')
             . '<td class="num">' . (int) $row['rank'] . '</td>'
             . '<td>' . h_client((string) $row['cpu']) . '</td>'
             . '<td class="num">' . h(clock_text((int) $row['mhz'])) . '</td>'
@@ -99,6 +96,32 @@ function results_table(array $rows, bool $withTime, ?int $markedId = null): stri
             . '<td class="num">' . two_decimals((float) $row['flyby']) . '</td>'
             . '<td class="num score">' . two_decimals((float) $row['score']) . "</td></tr>\n";
     }
+    return table($head, $body);
+}
+
+/**
+ * A shorter table of the newest results: when, what machine, which score and place.
+ * @param list<array> $rows rows of ResultStore::newest()
+ */
+function newest_table(array $rows): string
+{
+    $head = '<th scope="col">Received</th><th scope="col">Processor</th>'
+        . '<th scope="col" class="num">Clock</th><th scope="col">Video card</th>'
+        . '<th scope="col" class="num">Score</th><th scope="col" class="num">Rank</th>';
+    $body = '';
+    foreach ($rows as $row) {
+        $body .= '<tr><td class="time">' . h(received_text((string) $row['received_at'])) . '</td>'
+            . '<td>' . h_client((string) $row['cpu']) . '</td>'
+            . '<td class="num">' . h(clock_text((int) $row['mhz'])) . '</td>'
+            . '<td>' . h_client((string) $row['vid']) . '</td>'
+            . '<td class="num score">' . two_decimals((float) $row['score']) . '</td>'
+            . '<td class="num">' . (int) $row['rank'] . "</td></tr>\n";
+    }
+    return table($head, $body);
+}
+
+function table(string $head, string $body): string
+{
     return "<div class=\"table-wrap\"><table>\n<thead><tr>$head</tr></thead>\n<tbody>\n$body</tbody></table></div>";
 }
 
@@ -110,7 +133,7 @@ function refusal_page(string $heading, array $problems, string $siteUrl): string
 {
     $items = implode('', array_map(fn($p) => '<li>' . h_client(ucfirst($p)) . "</li>\n", $problems));
     $content = '<section class="panel refused"><h1>' . h($heading) . "</h1>\n"
-        . "<p>Nothing was stored.</p>\n<ul class=\"problems\">\n$items</ul>\n"
+        . "<p>The server could not accept this upload:</p>\n<ul class=\"problems\">\n$items</ul>\n"
         . '<p><a href="' . h($siteUrl . '/index.php') . '">See all results</a></p></section>';
     return render_page('Tarvik - ' . $heading, $content, inline_style());
 }

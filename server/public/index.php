@@ -48,10 +48,10 @@ function ranking_page(ResultStore $store): string
     $content = "<section class=\"panel\"><h1>Best scores</h1>\n"
         . "<p class=\"count\">Results $shown, best first. The score is the botmatch average "
         . "plus the flyby average.</p>\n"
-        . results_table($store->best(PAGE_SIZE, $first), false) . "\n"
+        . results_table($store->best(PAGE_SIZE, $first)) . "\n"
         . pager($page, $pages) . "</section>\n"
         . "<section class=\"panel\"><h2>Newest submissions</h2>\n"
-        . results_table($store->newest(NEWEST_COUNT), true) . '</section>';
+        . newest_table($store->newest(NEWEST_COUNT)) . '</section>';
     return render_page('Tarvik results', $content, linked_style());
 }
 

@@ -64,7 +64,7 @@ function reply_page(array $submission, int $id, ResultStore $store, string $site
         . "</strong></span></p>\n"
         . "<p class=\"machine\">$machine</p></section>\n"
         . '<section class="panel"><h2>Top ' . TOP_COUNT . "</h2>\n"
-        . results_table($store->best(TOP_COUNT), false, $id) . "\n$outside"
+        . results_table($store->best(TOP_COUNT), $id) . "\n$outside"
         . '<p class="more"><a href="' . h($site . '/index.php') . "\">See all results</a></p></section>";
     return render_page('Your Tarvik score', $content, inline_style());
 }

@@ -12,6 +12,7 @@ require_once __DIR__ . '/../lib/form_body.php';
 require_once __DIR__ . '/../lib/submission.php';
 require_once __DIR__ . '/../lib/text.php';
 require_once __DIR__ . '/../lib/verify.php';
+require_once __DIR__ . '/client_body.php';
 
 const TIME_LIMIT_SECONDS = 120;
 const PUBLIC_DIR = __DIR__ . '/../public';
@@ -46,60 +47,6 @@ final class Tally
     {
         return "server: {$this->passed} passed, {$this->failed} failed\n";
     }
-}
-
-// ---------------------------------------------------------------------------------------------
-// Client-side helpers: build bodies the way the client does.
-
-/** A standard run that looks like a real one: records 0,1 botmatch, 2,3 flyby, [lo, avg, hi]. */
-function sample_maps(float $scale = 1.0): array
-{
-    $maps = [
-        [31.254, 58.7345127, 97.5],
-        [28.125, 61.9023441, 104.1666667],
-        [42.8571429, 112.4082761, 181.8181818],
-        [45.4545455, 124.5513903, 200.0],
-    ];
-    return array_map(fn($r) => array_map(fn($v) => $v * $scale, $r), $maps);
-}
-
-function sample_texts(array $override = []): array
-{
-    return $override + [
-        'ver' => '2225', 'cpu' => 'AMD Athlon(tm) XP 2400+', 'mhz' => '2000', 'mem' => '512',
-        'os' => 'Windows XP', 'vid' => 'NVIDIA GeForce4 Ti 4600',
-    ];
-}
-
-/**
- * The fields in the client's order, numbers printed with six decimals from unrounded values.
- * $botmatchShift fakes a tampered botmatch that is still carried consistently into score and verify.
- */
-function client_fields(array $texts, array $maps, float $botmatchShift = 0.0): array
-{
-    $botmatch = Tarvik\botmatch_of($maps) + $botmatchShift;
-    $flyby = Tarvik\flyby_of($maps);
-    $score = $botmatch + $flyby;
-    $f = fn(float $v) => sprintf('%.6F', $v);
-    $fields = [
-        'ver' => $texts['ver'], 'cpu' => $texts['cpu'], 'mhz' => $texts['mhz'], 'mem' => $texts['mem'],
-        'os' => $texts['os'], 'vid' => $texts['vid'],
-        'score' => $f($score), 'botmatch' => $f($botmatch), 'flyby' => $f($flyby),
-    ];
-    foreach ($maps as $i => $r) {
-        $fields['map' . ($i + 1)] = implode('|', array_map($f, $r));
-    }
-    $fields['verify'] = $f(Tarvik\verify_value($botmatch, $flyby, $score, $maps));
-    return $fields;
-}
-
-function body_of(array $fields): string
-{
-    $parts = [];
-    foreach ($fields as $key => $value) {
-        $parts[] = "$key=$value";
-    }
-    return implode('&', $parts);
 }
 
 // A run with values checked by hand (and by an independent calculation): score 178.798261,
@@ -229,6 +176,18 @@ function test_text_output(Tally $t): void
     foreach ([[123.456789, '123.45'], [100.009999, '100.00'], [178.798261, '178.79'], [0.0, '0.00'],
               [99.999999, '99.99']] as [$value, $text]) {
         $t->equal($text, Tarvik\two_decimals($value), "two decimals cut: $value");
+    }
+}
+
+function test_check_tool(Tally $t): void
+{
+    $tool = escapeshellarg(__DIR__ . '/../bin/check-body.php');
+    foreach ([[KNOWN_BODY, 0, 'recomputed verify   20.652822'], ['ver=&cpu=x', 1, 'the field "mhz" is missing']]
+             as [$body, $status, $line]) {
+        exec(escapeshellarg(PHP_BINARY) . " $tool " . escapeshellarg($body), $output, $exit);
+        $t->equal($status, $exit, "check tool: exit status $status");
+        $t->check(str_contains(implode("\n", $output), $line), "check tool: prints $line", implode("\n", $output));
+        $output = [];
     }
 }
 
@@ -587,6 +546,7 @@ function main(array $argv): int
     test_maths($t);
     test_rounding_is_tolerated($t);
     test_text_output($t);
+    test_check_tool($t);
 
     if ($t->check($server->start(), 'server starts')) {
         test_ranking($t, $server);
