@@ -92,7 +92,7 @@ $body = read_body(BODY_LIMIT);
 if ($body === null) {
     send_page(413, refusal_page(REFUSED, [
         sprintf('the body is longer than %d bytes', BODY_LIMIT),
-    ], $site), ['Connection: close']);
+    ], $site));
     exit;
 }
 
