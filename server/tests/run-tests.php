@@ -402,7 +402,7 @@ function test_awkward_texts(Tally $t, Server $s): void
             ['vid' => "Robert'); DROP TABLE results;--", 'os' => 'Windows "XP"'],
             'Robert&apos;); DROP TABLE results;--', null],
         ['Windows-1252 bytes',
-            ['cpu' => "Athlon\x99 XP (0.18 \xB5m)", 'ver' => '2225 \x93beta\x94'],
+            ['cpu' => "Athlon\x99 XP (0.18 \xB5m)", 'ver' => "2225 \x93beta\x94"],
             "Athlon\u{2122} XP (0.18 \u{B5}m)", "\x99"],
     ];
     foreach ($cases as [$name, $texts, $shown, $forbidden]) {
