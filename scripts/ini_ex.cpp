@@ -54,7 +54,8 @@ std::string ReadAll(std::FILE* file) {
     return text;
 }
 
-// True only when every byte reached the file and it closed cleanly.
+// True only when every byte reached the file and it closed cleanly. A file that this made but
+// could not fill is removed again; whatever stood in the way of making it is left alone.
 bool WriteNewFile(const std::string& path, const std::string& text) {
     File file = OpenFile(path, "wb");
     if (!file) {
@@ -62,7 +63,11 @@ bool WriteNewFile(const std::string& path, const std::string& text) {
     }
     bool ok = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
     ok = std::fflush(file.get()) == 0 && ok;
-    return std::fclose(file.release()) == 0 && ok;
+    ok = std::fclose(file.release()) == 0 && ok;
+    if (!ok) {
+        std::remove(path.c_str());
+    }
+    return ok;
 }
 
 // A file that cannot be opened for update (read-only, locked, a folder) must not be replaced,
@@ -344,7 +349,6 @@ WriteBackResult CIniEx::WriteBack(bool makeBackup) {
     }
     const std::string temp = fileName_ + kIniTempSuffix;
     if (!WriteNewFile(temp, Text())) {
-        std::remove(temp.c_str());
         return result;
     }
     if (!ReplaceWith(temp, fileName_)) {
