@@ -3,6 +3,15 @@
 #include <cerrno>
 #include <cstdio>
 
+// Carry-less multiplication folding where the compiler can target it; it is chosen at run time
+// only on processors that have the instruction.
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define TARVIK_CRC32_FOLDING 1
+#include <immintrin.h>
+#else
+#define TARVIK_CRC32_FOLDING 0
+#endif
+
 namespace tarvik {
 namespace {
 
@@ -41,11 +50,8 @@ inline std::uint32_t Slice(std::size_t k, std::uint32_t word, int byteIndex) {
     return kSliceTables[k][(word >> (8 * byteIndex)) & 0xFFu];
 }
 
-}  // namespace
-
-std::uint32_t Crc32OfBytes(const void* data, std::size_t size, std::uint32_t crc) {
-    const auto* p = static_cast<const unsigned char*>(data);
-    std::uint32_t value = ~crc;
+// Advances the (complemented) CRC register over the bytes.
+std::uint32_t SlicedRegister(std::uint32_t value, const unsigned char* p, std::size_t size) {
     while (size >= kSlices) {
         const std::uint32_t w0 = LoadLittleEndian32(p) ^ value;
         const std::uint32_t w1 = LoadLittleEndian32(p + 4);
@@ -61,7 +67,111 @@ std::uint32_t Crc32OfBytes(const void* data, std::size_t size, std::uint32_t crc
     while (size-- > 0) {
         value = kSliceTables[0][(value ^ *p++) & 0xFFu] ^ (value >> 8);
     }
-    return ~value;
+    return value;
+}
+
+#if TARVIK_CRC32_FOLDING
+
+// x^n mod P in the reflected bit order of the register (x^0 in bit 31).
+constexpr std::uint32_t PowerOfXModP(int n) {
+    std::uint32_t r = 0x80000000u;
+    for (int i = 0; i < n; ++i) {
+        r = (r & 1u) ? (r >> 1) ^ kCrc32Polynomial : r >> 1;
+    }
+    return r;
+}
+
+// A 128-bit block X = H x^64 + L (H the first eight bytes) moved n bits on is congruent to
+// H (x^(n+64) mod P) + L (x^n mod P). A reflected carry-less product of a 64-bit half with a
+// 32-bit constant comes out multiplied by x^33, hence the exponents 33 lower.
+constexpr long long FoldConstant(int exponent) {
+    return static_cast<long long>(PowerOfXModP(exponent - 33));
+}
+
+constexpr long long kFold512High = FoldConstant(512 + 64);
+constexpr long long kFold512Low = FoldConstant(512);
+constexpr long long kFold128High = FoldConstant(128 + 64);
+constexpr long long kFold128Low = FoldConstant(128);
+
+__attribute__((target("pclmul,sse2"))) inline __m128i Fold(__m128i block, __m128i constants) {
+    return _mm_xor_si128(_mm_clmulepi64_si128(block, constants, 0x00),
+                         _mm_clmulepi64_si128(block, constants, 0x11));
+}
+
+__attribute__((target("pclmul,sse2"))) inline __m128i Load(const unsigned char* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+// Folds four 16-byte lanes 512 bits at a time, then into one lane, then hands the last
+// 16 bytes and the tail to the table loop (which finishes the reduction modulo P).
+__attribute__((target("pclmul,sse2"))) std::uint32_t FoldedRegister(std::uint32_t value,
+                                                                    const unsigned char* p,
+                                                                    std::size_t size) {
+    if (size < 64) {
+        return SlicedRegister(value, p, size);
+    }
+    const __m128i by512 = _mm_set_epi64x(kFold512Low, kFold512High);
+    const __m128i by128 = _mm_set_epi64x(kFold128Low, kFold128High);
+    __m128i x0 = _mm_xor_si128(Load(p), _mm_cvtsi32_si128(static_cast<int>(value)));
+    __m128i x1 = Load(p + 16);
+    __m128i x2 = Load(p + 32);
+    __m128i x3 = Load(p + 48);
+    p += 64;
+    size -= 64;
+    while (size >= 64) {
+        x0 = _mm_xor_si128(Fold(x0, by512), Load(p));
+        x1 = _mm_xor_si128(Fold(x1, by512), Load(p + 16));
+        x2 = _mm_xor_si128(Fold(x2, by512), Load(p + 32));
+        x3 = _mm_xor_si128(Fold(x3, by512), Load(p + 48));
+        p += 64;
+        size -= 64;
+    }
+    __m128i x = _mm_xor_si128(Fold(x0, by128), x1);
+    x = _mm_xor_si128(Fold(x, by128), x2);
+    x = _mm_xor_si128(Fold(x, by128), x3);
+    while (size >= 16) {
+        x = _mm_xor_si128(Fold(x, by128), Load(p));
+        p += 16;
+        size -= 16;
+    }
+    unsigned char folded[16];
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(folded), x);
+    return SlicedRegister(SlicedRegister(0, folded, sizeof folded), p, size);
+}
+
+#endif
+
+}  // namespace
+
+namespace crc32_detail {
+
+std::uint32_t SlicedCrc32(const void* data, std::size_t size, std::uint32_t crc) {
+    return ~SlicedRegister(~crc, static_cast<const unsigned char*>(data), size);
+}
+
+bool FoldingAvailable() {
+#if TARVIK_CRC32_FOLDING
+    static const bool available = __builtin_cpu_supports("pclmul") != 0;
+    return available;
+#else
+    return false;
+#endif
+}
+
+std::uint32_t FoldedCrc32(const void* data, std::size_t size, std::uint32_t crc) {
+#if TARVIK_CRC32_FOLDING
+    if (FoldingAvailable()) {
+        return ~FoldedRegister(~crc, static_cast<const unsigned char*>(data), size);
+    }
+#endif
+    return SlicedCrc32(data, size, crc);
+}
+
+}  // namespace crc32_detail
+
+std::uint32_t Crc32OfBytes(const void* data, std::size_t size, std::uint32_t crc) {
+    return crc32_detail::FoldingAvailable() ? crc32_detail::FoldedCrc32(data, size, crc)
+                                            : crc32_detail::SlicedCrc32(data, size, crc);
 }
 
 void CCrc32Dynamic::BuildTable() {

@@ -27,6 +27,15 @@ using Crc32Table = std::array<std::uint32_t, 256>;
 // zlib's crc32().
 std::uint32_t Crc32OfBytes(const void* data, std::size_t size, std::uint32_t crc = 0);
 
+// The two loops behind Crc32OfBytes, exposed so tests can hold each against the per-byte
+// table loop whatever processor they run on. Same convention as Crc32OfBytes.
+namespace crc32_detail {
+std::uint32_t SlicedCrc32(const void* data, std::size_t size, std::uint32_t crc);
+// Carry-less multiplication folding (x86 PCLMULQDQ); only when FoldingAvailable().
+bool FoldingAvailable();
+std::uint32_t FoldedCrc32(const void* data, std::size_t size, std::uint32_t crc);
+}  // namespace crc32_detail
+
 // Checksums whole files. Callers build the table, checksum, and free it again.
 class CCrc32Dynamic {
   public:

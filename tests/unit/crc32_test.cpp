@@ -67,26 +67,61 @@ TEST(Crc32, KnownVectors) {
     }
 }
 
-TEST(Crc32, SlicedLoopMatchesPerByteLoopAtEveryLengthAndAlignment) {
+// Each fast loop, and the one chosen on this processor, against the per-byte table loop.
+using FastCrc32 = std::uint32_t (*)(const void*, std::size_t, std::uint32_t);
+
+class Crc32FastLoop : public ::testing::TestWithParam<FastCrc32> {};
+
+TEST_P(Crc32FastLoop, MatchesPerByteLoopAtEveryLengthAndAlignment) {
+    const FastCrc32 fast = GetParam();
     CCrc32Dynamic crc;
     crc.BuildTable();
     const auto bytes = RandomBytes(5000, 20030901u);
-    // Every length up to a few slices, at every offset of a 16-byte stride, then longer runs.
+    // Every length up to several 64-byte groups at every offset of a 16-byte stride, then longer
+    // runs with odd tails.
     for (std::size_t offset = 0; offset < 16; ++offset) {
-        for (std::size_t length = 0; length <= 70; ++length) {
-            ASSERT_EQ(Crc32OfBytes(bytes.data() + offset, length),
+        for (std::size_t length = 0; length <= 200; ++length) {
+            ASSERT_EQ(fast(bytes.data() + offset, length, 0),
                       ReferenceCrc32(*crc.Table(), bytes.data() + offset, length))
                 << "offset " << offset << " length " << length;
         }
     }
     for (std::size_t length : {255u, 256u, 1023u, 4096u, 4097u, 4983u}) {
         for (std::size_t offset : {0u, 1u, 3u, 7u, 13u}) {
-            ASSERT_EQ(Crc32OfBytes(bytes.data() + offset, length),
+            ASSERT_EQ(fast(bytes.data() + offset, length, 0),
                       ReferenceCrc32(*crc.Table(), bytes.data() + offset, length))
                 << "offset " << offset << " length " << length;
         }
     }
+    // All-ones and all-zero data, where a lost initial value or a wrong constant shows at once.
+    for (const unsigned char fill : {0x00, 0xFF}) {
+        const std::vector<unsigned char> flat(1000, fill);
+        EXPECT_EQ(fast(flat.data(), flat.size(), 0),
+                  ReferenceCrc32(*crc.Table(), flat.data(), flat.size()))
+            << "fill " << static_cast<int>(fill);
+    }
 }
+
+TEST_P(Crc32FastLoop, ContinuesFromAPreviousChecksum) {
+    const FastCrc32 fast = GetParam();
+    const auto bytes = RandomBytes(1000, 11u);
+    for (std::size_t split : {1u, 63u, 64u, 100u, 999u}) {
+        const std::uint32_t first = crc32_detail::SlicedCrc32(bytes.data(), split, 0);
+        EXPECT_EQ(fast(bytes.data() + split, bytes.size() - split, first),
+                  crc32_detail::SlicedCrc32(bytes.data(), bytes.size(), 0))
+            << "split at " << split;
+    }
+}
+
+std::string LoopName(const ::testing::TestParamInfo<FastCrc32>& info) {
+    static const char* const kNames[] = {"Chosen", "Sliced", "Folded"};
+    return kNames[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(Loops, Crc32FastLoop,
+                         ::testing::Values(&Crc32OfBytes, &crc32_detail::SlicedCrc32,
+                                           &crc32_detail::FoldedCrc32),
+                         LoopName);
 
 TEST(Crc32, ChainingOverAnySplitEqualsTheWhole) {
     const auto bytes = RandomBytes(300, 7u);
