@@ -19,6 +19,12 @@ namespace tarvik {
 namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kDarkRed = RGB(128, 0, 0);
+
+// The skin is drawn for the dialog font's usual base units (6 by 13 pixels: "MS Sans Serif" 8 at
+// 96 DPI). Where the font measures differently (Wine's substitutes), the window still takes the
+// skin's size and its controls the places the skin was drawn for.
+constexpr int kSkinBaseX = 6;
+constexpr int kSkinBaseY = 13;
 }  // namespace
 
 Cmainsheet::Cmainsheet(AppState& state, CSelfXResource& helpFile, Prompt& prompt, bool imageIntact)
@@ -52,6 +58,7 @@ BOOL Cmainsheet::OnInit() {
     close_.SubclassDlgItem(IDC_CLOSE_BUTTON, Handle());
     exit_.SubclassDlgItem(IDC_EXIT, Handle());
 
+    FitToSkin();
     if (region_ && SetWindowRgn(Handle(), region_, TRUE)) {
         region_ = nullptr;  // the window owns it now
     }
@@ -72,6 +79,38 @@ BOOL Cmainsheet::OnInit() {
     SetWindowTextA(Handle(), "Tarvik");
     CreateTabSet();
     return TRUE;
+}
+
+void Cmainsheet::FitToSkin() {
+    if (!skin_) {
+        return;
+    }
+    BITMAP info{};
+    GetObjectA(skin_, sizeof(info), &info);
+    // Centred on the work area, as the template asks.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    SetWindowPos(Handle(), nullptr, area.left + (area.right - area.left - info.bmWidth) / 2,
+                 area.top + (area.bottom - area.top - info.bmHeight) / 2, info.bmWidth,
+                 info.bmHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // What one base unit measures with the dialog's font here.
+    RECT unit{0, 0, 4, 8};
+    MapDialogRect(Handle(), &unit);
+    if (unit.right <= 0 || unit.bottom <= 0) {
+        return;
+    }
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place;
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+        SetWindowPos(child, nullptr, MulDiv(place.left, kSkinBaseX, unit.right),
+                     MulDiv(place.top, kSkinBaseY, unit.bottom),
+                     MulDiv(place.right - place.left, kSkinBaseX, unit.right),
+                     MulDiv(place.bottom - place.top, kSkinBaseY, unit.bottom),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void Cmainsheet::SetUpButtons() {

@@ -30,6 +30,7 @@ protected:
     void OnDestroy() override;
 
 private:
+    void FitToSkin();
     void SetUpButtons();
     bool FindGame();
     void CreateTabSet();
