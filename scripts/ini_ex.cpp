@@ -287,12 +287,14 @@ void CIniEx::SetValue(const std::string& section, const std::string& key,
 }
 
 void CIniEx::DropAllLines() {
-    if (namedSections_ > 0 || sections_.size() > 1) {
+    if (sections_.size() > 1 || (!sections_.empty() && !sections_[0].keys.empty())) {
         modified_ = true;
     }
     sections_.clear();
     AddSection();
-    namedSections_ = 0;
+    // Section 0 counts as named (its name is empty) even before it has a line, so that a value
+    // set for section "" lands there and is found again, in memory as after a reread.
+    namedSections_ = 1;
 }
 
 std::string CIniEx::Text() const {

@@ -73,7 +73,7 @@ class CIniEx {
     std::string backupName_;
     std::vector<Section> sections_;
     // Sections from this index on have no recorded name: they are not found and not written.
-    int namedSections_ = 0;
+    int namedSections_ = 1;
 };
 
 }  // namespace tarvik

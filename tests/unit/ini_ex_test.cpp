@@ -284,6 +284,23 @@ TEST_F(IniExTest, WriteBackGivesExactBytes) {
     }
 }
 
+TEST_F(IniExTest, EmptySectionNameMeansTheLinesBeforeTheFirstHeader) {
+    const std::array<std::array<const char*, 2>, 3> cases{{
+        {"", "k=v\r\n"},
+        {"[A]\n", "k=v\r\n"},
+        {"[A]\nx=1\n", "k=v\r\n[A]\r\nx=1\r\n"},
+    }};
+    for (const auto& [before, after] : cases) {
+        const std::string path = Write("top.ini", before);
+        CIniEx ini;
+        ASSERT_TRUE(ini.Open(path, true, false, true, false));
+        ini.SetValue("", "k", "v");
+        EXPECT_EQ(ini.GetValue("", "k", kNone), "v") << before;
+        EXPECT_TRUE(ini.Close());
+        EXPECT_EQ(Read(path), after) << before;
+    }
+}
+
 TEST_F(IniExTest, DestructionWritesBackOnlyWithTheFlag) {
     const std::string kept = Write("kept.ini", "[S]\nk=v\n");
     const std::string written = Write("written.ini", "[S]\nk=v\n");
