@@ -64,6 +64,12 @@
 #define IDB_CLOSE 192
 #define IDB_MINIMIZE 193
 #define IDB_HELP 195
+#define IDB_SPONSOR 135
+#define IDB_DEVELOPER 145
+#define IDB_ONLINE 176
+
+// Cursors.
+#define IDC_HAND_CURSOR 139
 
 // Icons.
 #define IDI_TARVIK 128
