@@ -45,6 +45,16 @@ public:
     virtual void ShowPage(int index) = 0;
 };
 
+class Prompt;
+
+// What every page is built with: the shared state, the tab set to switch, and the prompt its
+// messages go through.
+struct PageContext {
+    AppState& state;
+    PageSwitcher& pages;
+    Prompt& prompt;
+};
+
 enum PageIndex { kPageMain = 0, kPageStandard, kPageCustom, kPageSettings, kPageResults, kPageAbout };
 
 }  // namespace tarvik

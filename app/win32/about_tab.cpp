@@ -4,6 +4,6 @@
 
 namespace tarvik {
 
-Ccredits::Ccredits(AppState& state, PageSwitcher& pages) : PropertyPage(IDD_PAGE_ABOUT), state_(state), pages_(pages) {}
+Ccredits::Ccredits(const PageContext& context) : PropertyPage(IDD_PAGE_ABOUT), context_(context) {}
 
 }  // namespace tarvik

@@ -7,11 +7,10 @@ namespace tarvik {
 
 class Ccredits : public PropertyPage {
 public:
-    Ccredits(AppState& state, PageSwitcher& pages);
+    explicit Ccredits(const PageContext& context);
 
 private:
-    AppState& state_;
-    PageSwitcher& pages_;
+    PageContext context_;
 };
 
 }  // namespace tarvik

@@ -35,12 +35,13 @@ Cmainsheet::Cmainsheet(AppState& state, CSelfXResource& helpFile, Prompt& prompt
       imageIntact_(imageIntact),
       region_(CreateSkinRegion(ResourceModule(), IDB_SKIN)),
       skin_(LoadBitmapA(ResourceModule(), MAKEINTRESOURCEA(IDB_SKIN))) {
-    pages_.push_back(std::make_unique<Cmain>(state_, *this));
-    pages_.push_back(std::make_unique<Cstandbench>(state_, *this));
-    pages_.push_back(std::make_unique<Cbench>(state_, *this));
-    pages_.push_back(std::make_unique<Csettings>(state_, *this));
-    pages_.push_back(std::make_unique<Cresults>(state_, *this));
-    pages_.push_back(std::make_unique<Ccredits>(state_, *this));
+    const PageContext context{state_, *this, prompt_};
+    pages_.push_back(std::make_unique<Cmain>(context));
+    pages_.push_back(std::make_unique<Cstandbench>(context));
+    pages_.push_back(std::make_unique<Cbench>(context));
+    pages_.push_back(std::make_unique<Csettings>(context));
+    pages_.push_back(std::make_unique<Cresults>(context));
+    pages_.push_back(std::make_unique<Ccredits>(context));
 }
 
 Cmainsheet::~Cmainsheet() {

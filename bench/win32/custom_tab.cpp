@@ -4,6 +4,6 @@
 
 namespace tarvik {
 
-Cbench::Cbench(AppState& state, PageSwitcher& pages) : PropertyPage(IDD_PAGE_CUSTOM), state_(state), pages_(pages) {}
+Cbench::Cbench(const PageContext& context) : PropertyPage(IDD_PAGE_CUSTOM), context_(context) {}
 
 }  // namespace tarvik

@@ -7,11 +7,10 @@ namespace tarvik {
 
 class Cbench : public PropertyPage {
 public:
-    Cbench(AppState& state, PageSwitcher& pages);
+    explicit Cbench(const PageContext& context);
 
 private:
-    AppState& state_;
-    PageSwitcher& pages_;
+    PageContext context_;
 };
 
 }  // namespace tarvik

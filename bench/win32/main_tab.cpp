@@ -4,6 +4,6 @@
 
 namespace tarvik {
 
-Cmain::Cmain(AppState& state, PageSwitcher& pages) : PropertyPage(IDD_PAGE_MAIN), state_(state), pages_(pages) {}
+Cmain::Cmain(const PageContext& context) : PropertyPage(IDD_PAGE_MAIN), context_(context) {}
 
 }  // namespace tarvik

@@ -7,11 +7,10 @@ namespace tarvik {
 
 class Cmain : public PropertyPage {
 public:
-    Cmain(AppState& state, PageSwitcher& pages);
+    explicit Cmain(const PageContext& context);
 
 private:
-    AppState& state_;
-    PageSwitcher& pages_;
+    PageContext context_;
 };
 
 }  // namespace tarvik

@@ -4,6 +4,6 @@
 
 namespace tarvik {
 
-Cresults::Cresults(AppState& state, PageSwitcher& pages) : PropertyPage(IDD_PAGE_RESULTS), state_(state), pages_(pages) {}
+Cresults::Cresults(const PageContext& context) : PropertyPage(IDD_PAGE_RESULTS), context_(context) {}
 
 }  // namespace tarvik

@@ -7,11 +7,10 @@ namespace tarvik {
 
 class Cresults : public PropertyPage {
 public:
-    Cresults(AppState& state, PageSwitcher& pages);
+    explicit Cresults(const PageContext& context);
 
 private:
-    AppState& state_;
-    PageSwitcher& pages_;
+    PageContext context_;
 };
 
 }  // namespace tarvik

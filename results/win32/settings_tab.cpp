@@ -4,6 +4,6 @@
 
 namespace tarvik {
 
-Csettings::Csettings(AppState& state, PageSwitcher& pages) : PropertyPage(IDD_PAGE_SETTINGS), state_(state), pages_(pages) {}
+Csettings::Csettings(const PageContext& context) : PropertyPage(IDD_PAGE_SETTINGS), context_(context) {}
 
 }  // namespace tarvik

@@ -7,11 +7,10 @@ namespace tarvik {
 
 class Csettings : public PropertyPage {
 public:
-    Csettings(AppState& state, PageSwitcher& pages);
+    explicit Csettings(const PageContext& context);
 
 private:
-    AppState& state_;
-    PageSwitcher& pages_;
+    PageContext context_;
 };
 
 }  // namespace tarvik

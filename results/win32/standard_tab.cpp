@@ -4,6 +4,6 @@
 
 namespace tarvik {
 
-Cstandbench::Cstandbench(AppState& state, PageSwitcher& pages) : PropertyPage(IDD_PAGE_STANDARD), state_(state), pages_(pages) {}
+Cstandbench::Cstandbench(const PageContext& context) : PropertyPage(IDD_PAGE_STANDARD), context_(context) {}
 
 }  // namespace tarvik

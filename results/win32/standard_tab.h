@@ -7,11 +7,10 @@ namespace tarvik {
 
 class Cstandbench : public PropertyPage {
 public:
-    Cstandbench(AppState& state, PageSwitcher& pages);
+    explicit Cstandbench(const PageContext& context);
 
 private:
-    AppState& state_;
-    PageSwitcher& pages_;
+    PageContext context_;
 };
 
 }  // namespace tarvik
