@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds Tarvik and runs it under Wine against the simulated game installation.
+# With a display, Tarvik opens on it. Without one, it runs under Xvfb and the script saves
+# screenshots of what it shows, and says where.
+# Options: --real-time   simulated benchmark runs take their real length (default: 1/20)
+#          --fresh       start from a new Wine prefix
+set -euo pipefail
+cd "$(dirname "$0")/.."
+time_scale=0.05
+fresh=0
+for argument in "$@"; do
+    case "$argument" in
+        --real-time) time_scale=1 ;;
+        --fresh) fresh=1 ;;
+        *) echo "unknown option: $argument" >&2; exit 2 ;;
+    esac
+done
+
+tools/install-deps.sh
+cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win -j "$(nproc)" --target tarvik ut2003 make_installation tarvik_tour
+
+# The demo's own prefix, never ~/.wine.
+demo=$(pwd)/build/demo
+export WINEPREFIX=$demo/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ "$fresh" = 1 ] && rm -rf "$demo"
+mkdir -p "$demo"
+bin=$(pwd)/build/win/bin
+game='C:\Games\UT2003'
+
+run() {
+    tools/wine/boot-template.sh "$WINEPREFIX"
+    wine "$bin/make_installation.exe" --folder "$game" --edition full --register full >/dev/null
+    export UT2003SIM_TIME_SCALE=$time_scale
+    if [ "$headless" = 1 ]; then
+        mkdir -p "$demo/screenshots"
+        wine "$bin/tarvik_tour.exe" "$(winepath -w "$demo/screenshots")"
+        for bmp in "$demo"/screenshots/*.bmp; do
+            [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+        done
+        echo "Screenshots of what Tarvik showed: $demo/screenshots"
+        ls "$demo/screenshots"
+    else
+        wine "$bin/tarvik.exe"
+    fi
+    wineserver -k 2>/dev/null || true
+}
+
+if [ -n "${DISPLAY:-}" ]; then
+    headless=0
+    run
+else
+    headless=1
+    export -f run
+    export demo bin game time_scale headless
+    tools/with-display.sh bash -c run
+fi
