@@ -27,6 +27,7 @@ for f in "$BOLD" "$PLAIN" "$MONO"; do
   [ -f "$f" ] || { echo "make-pictures: font $f is missing (apt-get install fonts-dejavu-core)" >&2; exit 1; }
 done
 
+export MAGICK_THREAD_LIMIT=1  # the build machine is shared; one thread also keeps runs alike
 work=$(mktemp -d /tmp/tarvik-pictures.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$out"
@@ -58,26 +59,27 @@ brushed() {
     -motion-blur 0x14+0 -motion-blur 0x14+180 -colorspace Gray "$4"
 }
 
-# The "Tarvik" word mark: sheared bold letters with an amber gradient, a dark rim
-# and a soft glow. $1 = point size, $2 = text, $3 = output PNG (with alpha).
+# A word mark: sheared bold letters with a gradient fill, a dark rim and a soft glow.
+# $1 = point size, $2 = text, $3 = output PNG (with alpha); optional colours:
+# $4 top, $5 bottom, $6 rim, $7 glow (the defaults make the amber "Tarvik" logo).
 wordmark() {
-  local size=$1 text=$2 dst=$3 pad
+  local size=$1 text=$2 dst=$3 top=${4:-$AMBER_HI} bottom=${5:-$AMBER_DEEP} rim=${6:-$AMBER_DARK}
+  local glow=${7:-$AMBER} pad geo
   pad=$((size / 5 + 2))
   convert -background none -font "$BOLD" -pointsize "$size" -fill white label:"$text" \
     -alpha set -virtual-pixel transparent +distort AffineProjection '1,0,-0.22,1,0,0' \
     -trim +repage -bordercolor none -border "$pad" PNG32:wm-mask.png
-  local geo
   geo=$(identify -format '%wx%h' wm-mask.png)
-  convert -size "$geo" gradient:"$AMBER_HI"-"$AMBER_DEEP" \
+  convert -size "$geo" gradient:"$top"-"$bottom" \
     \( wm-mask.png -alpha extract \) -alpha off -compose CopyOpacity -composite PNG32:wm-fill.png
   # A light band across the upper half makes the letters read as bevelled metal.
   convert -size "$geo" xc:none -fill 'rgba(255,255,255,0.35)' \
-    -draw "rectangle 0,0 $(( ${geo%x*} )),$(( ${geo#*x} * 45 / 100 ))" \
+    -draw "rectangle 0,0 ${geo%x*},$(( ${geo#*x} * 45 / 100 ))" \
     wm-mask.png -compose DstIn -composite PNG32:wm-shine.png
   convert wm-mask.png -channel A -morphology Dilate Disk:$(( size / 22 + 1 )) +channel \
-    -fill "$AMBER_DARK" -colorize 100 PNG32:wm-rim.png
+    -fill "$rim" -colorize 100 PNG32:wm-rim.png
   convert wm-mask.png -channel A -morphology Dilate Disk:$(( size / 14 + 1 )) -blur 0x$(( size / 10 + 1 )) \
-    -evaluate multiply 0.55 +channel -fill "$AMBER" -colorize 100 PNG32:wm-glow.png
+    -evaluate multiply 0.55 +channel -fill "$glow" -colorize 100 PNG32:wm-glow.png
   convert wm-glow.png wm-rim.png -compose over -composite wm-fill.png -composite \
     wm-shine.png -composite -trim +repage -bordercolor none -border 2 PNG32:"$dst"
 }
@@ -131,8 +133,6 @@ skin() {
   convert skin-c.png -fill "$STEEL_DEEP" -draw "$grille" \
     -font "$BOLD" -pointsize 10 -fill "$EDGE" -annotate +127+361 'TARVIK  v2.0' \
     -fill "$TEXT_DIM" -annotate +126+360 'TARVIK  v2.0' \
-    -fill "$AMBER" -draw 'circle 239,356 241,356' \
-    -fill "$AMBER_HI" -draw 'point 238,355' \
     skin-d.png
   # The word mark and the subtitle in the title band.
   wordmark 26 Tarvik logo-small.png
@@ -208,3 +208,154 @@ icon bar-graph bar-graph.ico
 icon info info.ico
 icon upload upload.ico
 icon view-locally view-locally.ico
+
+# ---------------------------------------------------------------------------
+# 139: the hand pointer, a classic black-and-white cursor; hot spot at the fingertip.
+convert "$here/glyphs/hand.xpm" -depth 8 RGBA:hand.rgba
+python3 "$here/pack_icon.py" cur "$out/hand.cur" 32:hand.rgba 5 0
+
+# A dark plate $1 x $2 with grain, a 1-px dark rim and a bevel, the common ground of
+# the bigger pictures. $3 = top colour, $4 = bottom colour, $5 = output PNG.
+plate() {
+  local w=$1 h=$2
+  brushed "$w" "$h" 5 plate-grain.png
+  convert -size "${w}x${h}" gradient:"$3"-"$4" plate-grain.png -compose SoftLight -composite \
+    -fill none -stroke "$STEEL_HI" -draw "rectangle 1,1 $((w - 2)),$((h - 2))" \
+    -stroke "$STEEL_DEEP" -draw "line 2,$((h - 2)) $((w - 2)),$((h - 2))" -draw "line $((w - 2)),2 $((w - 2)),$((h - 2))" \
+    -stroke "$EDGE" -draw "rectangle 0,0 $((w - 1)),$((h - 1))" "$5"
+}
+
+# ---------------------------------------------------------------------------
+# 175: the splash, 300 x 150: the word mark over an amber glow and a receding grid.
+splash() {
+  local W=300 H=150 grid="" i x y
+  plate $W $H "$STEEL_MID" "$EDGE" splash-a.png
+  # A floor grid running to a vanishing point behind the word mark.
+  for i in $(seq -12 12); do
+    x=$((150 + i * 40)); grid="$grid line 150,72 $x,150"
+  done
+  for y in 80 86 94 104 117 133; do grid="$grid line 0,$y 300,$y"; done
+  convert -size ${W}x${H} xc:none -stroke 'rgba(255,165,38,0.22)' -strokewidth 1 -draw "$grid" \
+    \( -size ${W}x${H} gradient:black-white -level 45%,100% \) -alpha off -compose CopyOpacity -composite \
+    PNG32:splash-grid.png
+  convert -size 260x110 radial-gradient:'rgba(255,140,0,0.55)'-'rgba(255,140,0,0)' PNG32:splash-glow.png
+  wordmark 58 Tarvik splash-logo.png
+  convert splash-a.png splash-grid.png -compose over -composite \
+    splash-glow.png -geometry +20-12 -composite \
+    splash-logo.png -gravity north -geometry +0+14 -composite \
+    -gravity northwest -fill "$AMBER" -draw 'rectangle 60,92 240,92' \
+    -fill "$AMBER_DEEP" -draw 'rectangle 60,93 240,93' \
+    -font "$BOLD" -pointsize 13 -kerning 2 -gravity north \
+    -fill "$EDGE" -annotate +1+100 'UT2003 BENCHMARK' -fill "$TEXT_LIGHT" -annotate +0+99 'UT2003 BENCHMARK' \
+    -gravity northwest -fill 'rgba(8,9,11,0.8)' -draw 'rectangle 2,128 297,147' \
+    -fill 'rgba(255,165,38,0.5)' -draw 'rectangle 2,128 297,128' \
+    -font "$PLAIN" -pointsize 10 -kerning 0 -gravity southeast \
+    -fill "$AMBER" -annotate +10+6 'Version 2.0' \
+    -gravity southwest -fill "$TEXT_DIM" -annotate +10+6 'for Unreal Tournament 2003' \
+    splash.png
+  bmp24 splash.png "$out/splash.bmp"
+}
+splash
+
+# ---------------------------------------------------------------------------
+# 188: the Main tab's banner, 320 x 82: the benchmark dial beside "UT 2003 Benchmark".
+main_banner() {
+  local W=320 H=82 stripes="" x
+  plate $W $H "$STEEL" "$STEEL_DEEP" banner-a.png
+  for x in $(seq 150 12 340); do stripes="$stripes polygon $x,2 $((x + 5)),2 $((x - 35)),79 $((x - 40)),79"; done
+  render_mvg "$here/icons/benchmark.mvg" 32 72 banner-dial.png
+  wordmark 31 'UT 2003' banner-title.png '#ffffff' '#8d959f' "$EDGE" '#9fb4ff'
+  convert banner-a.png -fill 'rgba(255,255,255,0.035)' -draw "$stripes" \
+    banner-dial.png -geometry +8+5 -composite \
+    banner-title.png -geometry +86+0 -composite \
+    -font "$BOLD" -pointsize 17 -kerning 4 \
+    -fill "$EDGE" -annotate +99+59 'BENCHMARK' -fill "$AMBER" -annotate +98+58 'BENCHMARK' \
+    -fill "$AMBER_DEEP" -draw 'rectangle 98,63 308,63' \
+    -font "$PLAIN" -pointsize 9 -kerning 0 -fill "$TEXT_DIM" \
+    -annotate +98+75 'DM-Antalus  DM-Asbestos  1024x768' \
+    banner.png
+  bmp24 banner.png "$out/main-banner.bmp"
+}
+main_banner
+
+# ---------------------------------------------------------------------------
+# 135: the sponsor's banner, 275 x 45, for "Orlimar Systems", a builder of gaming
+# PCs. The sponsor keeps its own electric blue, on the same dark ground.
+ELECTRIC='#3aa0ff'
+sponsor() {
+  local W=275 H=45
+  plate $W $H '#233451' '#0a111e' sponsor-a.png
+  render_mvg "$here/art/orlimar-mark.mvg" 32 36 sponsor-mark.png
+  convert sponsor-a.png sponsor-mark.png -geometry +6+4 -composite \
+    -font "$BOLD" -pointsize 19 -kerning 1 \
+    -fill "$EDGE" -annotate +49+24 'ORLIMAR' -fill '#e8eef6' -annotate +48+23 'ORLIMAR' \
+    -font "$BOLD" -pointsize 9 -kerning 5.2 -fill "$ELECTRIC" -annotate +49+36 'SYSTEMS' \
+    -fill 'rgba(58,160,255,0.6)' -draw 'rectangle 156,9 156,36' \
+    -font "$PLAIN" -pointsize 10 -kerning 0 -fill '#e8eef6' -annotate +164+20 'Custom gaming PCs' \
+    -fill "$TEXT_DIM" -annotate +164+33 'Built for the frag.' \
+    sponsor.png
+  bmp24 sponsor.png "$out/sponsor.bmp"
+}
+sponsor
+
+# ---------------------------------------------------------------------------
+# 145: the developers' badge, 75 x 75.
+developer_badge() {
+  plate 75 75 "$STEEL" "$STEEL_DEEP" dev-a.png
+  render_mvg "$here/art/gear.mvg" 32 50 dev-gear.png
+  wordmark 17 T dev-t.png "$AMBER_HI" "$AMBER_DEEP" "$AMBER_DARK" "$STEEL_DEEP"
+  convert dev-a.png dev-gear.png -gravity north -geometry +0+3 -composite \
+    dev-t.png -geometry +0+17 -composite \
+    -font "$BOLD" -pointsize 9 -kerning 1.5 -gravity south \
+    -fill "$EDGE" -annotate +1+5 'DEV TEAM' -fill "$TEXT_LIGHT" -annotate +0+6 'DEV TEAM' \
+    devbadge.png
+  bmp24 devbadge.png "$out/developer.bmp"
+}
+developer_badge
+
+# ---------------------------------------------------------------------------
+# 176: the online badge, 130 x 76: a globe in orbit beside "Online Results".
+online_badge() {
+  plate 130 76 "$STEEL" "$STEEL_DEEP" online-a.png
+  render_mvg "$here/art/globe.mvg" 32 60 online-globe.png
+  convert online-a.png online-globe.png -geometry +1+10 -composite \
+    -font "$BOLD" -pointsize 13 -fill "$EDGE" -annotate +64+30 'ONLINE' -fill "$AMBER" -annotate +63+29 'ONLINE' \
+    -pointsize 10 -fill "$TEXT_LIGHT" -annotate +63+43 'RESULTS' \
+    -fill "$AMBER_DEEP" -draw 'rectangle 63,48 122,48' \
+    -font "$PLAIN" -pointsize 8 -fill "$TEXT_DIM" -annotate +63+59 'compare scores' -annotate +63+69 'worldwide' \
+    online.png
+  bmp24 online.png "$out/online.bmp"
+}
+online_badge
+
+# ---------------------------------------------------------------------------
+# 149 and 141: the emblems at the top of the Standard and Settings tabs, 48 x 48.
+emblem() {  # $1 = drawing, $2 = output, $3 = drawn size
+  plate 48 48 "$STEEL" "$STEEL_DEEP" emblem-a.png
+  render_mvg "$here/art/$1.mvg" 32 "$3" emblem-art.png
+  convert emblem-a.png emblem-art.png -gravity center -composite emblem.png
+  bmp24 emblem.png "$out/$2"
+}
+emblem flag standard-tab.bmp 32
+emblem sliders settings-tab.bmp 40
+
+# ---------------------------------------------------------------------------
+# Checks of the colour keys: the window's shape is cut where the skin is near pure
+# green, and the title-bar buttons drop pure black; no other pixel may come close.
+count() {  # $1 = image, $2 = -fx condition; prints how many pixels meet it
+  convert "$1" -fx "($2) ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
+}
+near_green=$(count "$out/skin.bmp" 'r*255<=17.5 && g*255>=237.5 && b*255<=17.5')
+pure_green=$(count "$out/skin.bmp" 'r==0 && g==1 && b==0')
+if [ "$near_green" != "$pure_green" ] || [ "$pure_green" = 0 ]; then
+  echo "make-pictures: skin.bmp has $near_green cut-away pixels, of which only $pure_green pure green" >&2
+  exit 1
+fi
+for g in close minimise help; do
+  near_black=$(count "$out/$g.bmp" 'max(r,max(g,b))*255<24 && max(r,max(g,b))>0')
+  if [ "$near_black" != 0 ]; then
+    echo "make-pictures: $g.bmp has $near_black pixels close to the transparent black" >&2
+    exit 1
+  fi
+done
+echo "make-pictures: done"
