@@ -142,6 +142,7 @@ TEST_P(StartupWithGame, SplashThenMainWindowWithSixTabsAndExitEndsTheProgram) {
     const auto splashSeen = steady_clock::now();
     EXPECT_EQ(FindMainWindow(tarvik_.Pid()), nullptr)
         << "the main window is already shown beside the splash";
+    Settle(splash);
     EXPECT_TRUE(SaveScreenshot(splash, std::string("splash_") + GetParam().name));
 
     HWND main = nullptr;

@@ -11,7 +11,9 @@ shopt -s nullglob
 for bmp in "$folder"/*.bmp; do
     png=${bmp%.bmp}.png
     partial=$(mktemp "$folder/.converting.XXXXXX") || continue
-    if convert "$bmp" "png:$partial" 2>/dev/null && mv -f "$partial" "$png"; then
+    # mktemp makes the file private; the pictures are for everyone who looks at the build.
+    if convert "$bmp" "png:$partial" 2>/dev/null && chmod a+r "$partial" &&
+        mv -f "$partial" "$png"; then
         rm -f "$bmp"
     else
         rm -f "$partial"
