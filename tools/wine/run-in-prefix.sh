@@ -34,7 +34,7 @@ else
     xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@" || status=$?
 fi
 # Tests keep their screenshots as BMP in "screenshots" beside the program's folder; make PNGs.
-if [ -f "$1" ]; then
+if [ -f "${1:-}" ]; then
     "$here/convert-screenshots.sh" "$(dirname "$1")/../screenshots"
 fi
 exit $status
