@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/win32/handles.h"
+#include "bench/command_lines.h"
 #include "results/csv_parser.h"
 #include "results/list_order.h"
 #include "sysinfo/crc32.h"
@@ -82,6 +83,11 @@ class SimulatedGame : public ::testing::Test {
         return static_cast<long>(std::count(text.begin(), text.end(), '\n'));
     }
 
+    // The argument text of a whole command line.
+    static std::string ArgumentsOf(const std::string& commandLine) {
+        return commandLine.substr(commandLine.find("\" ") + 2);
+    }
+
     // Starts the game the way the front-end does, from another current folder, with time running
     // instantly, and waits up to `waitMs` for it.
     Finished Run(const std::string& arguments, DWORD waitMs = 60000) const {
@@ -141,6 +147,30 @@ TEST_F(SimulatedGame, StandardRunLineWritesOneResultFileAndLogsTheLine) {
     ASSERT_TRUE(ReadWholeFile(Path("Benchmark\\CSVs\\" + after[1]), &secondBytes));
     EXPECT_TRUE(firstBytes == secondBytes);
     EXPECT_EQ(LoggedRuns(), 2);
+}
+
+// The four runs of the standard benchmark, read back as the score dialog reads them.
+TEST_F(SimulatedGame, StandardRunLeavesFourFilesWith301PointsInRunOrder) {
+    const std::vector<std::string> lines = StandardRunCommandLines(game_, "1024x768");
+    ASSERT_EQ(lines.size(), 4u);
+    for (const std::string& line : lines) {
+        const Finished finished = Run(ArgumentsOf(line));
+        ASSERT_TRUE(finished.ended && finished.exitCode == 0) << line;
+    }
+    const std::vector<std::string> names = Csvs();
+    ASSERT_EQ(names.size(), 4u);
+    ASSERT_EQ(NewestName(names), names[3]);
+    const char* const expectedModes[] = {"flyby", "flyby", "botmatch", "botmatch"};
+    const char* const expectedMaps[] = {"dm-antalus", "dm-asbestos", "dm-antalus", "dm-asbestos"};
+    int points = 0;
+    for (std::size_t run = 0; run < names.size(); ++run) {
+        const auto result = ParseCsv(Path("Benchmark\\CSVs\\" + names[run]), ResultSettings{});
+        ASSERT_TRUE(result.has_value()) << names[run];
+        EXPECT_EQ(result->mode, expectedModes[run]) << names[run];
+        EXPECT_EQ(result->mapName, expectedMaps[run]) << names[run];
+        points += result->perSecondCount;
+    }
+    EXPECT_EQ(points, 301);
 }
 
 TEST_F(SimulatedGame, RefusesMissingFilesWithoutWritingAResult) {
