@@ -43,7 +43,7 @@ tarvik_warnings(tarvik_win32)
 
 add_executable(tarvik WIN32 app/win32/winmain.cpp ${TARVIK_RESOURCE_SCRIPT})
 target_link_libraries(tarvik PRIVATE tarvik_win32)
-add_dependencies(tarvik tarvik_resources pe_stamp_tool)
+add_dependencies(tarvik tarvik_resources pe_stamp_tool quenby32)
 tarvik_warnings(tarvik)
 add_custom_command(TARGET tarvik POST_BUILD COMMAND ${TARVIK_PE_STAMP} $<TARGET_FILE:tarvik>
                    COMMENT "Stamping the PE checksum of tarvik.exe")

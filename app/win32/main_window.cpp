@@ -7,6 +7,7 @@
 #include "app/win32/game_registry.h"
 #include "app/win32/self_check.h"
 #include "app/win32/skin_region.h"
+#include "app/win32/window_geometry.h"
 #include "bench/win32/custom_tab.h"
 #include "bench/win32/main_tab.h"
 #include "res/resource_ids.h"
@@ -88,14 +89,7 @@ void Cmainsheet::FitToSkin() {
     }
     BITMAP info{};
     GetObjectA(skin_, sizeof(info), &info);
-    // Centred on the work area, as the template asks.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& area = monitor.rcWork;
-    SetWindowPos(Handle(), nullptr, area.left + (area.right - area.left - info.bmWidth) / 2,
-                 area.top + (area.bottom - area.top - info.bmHeight) / 2, info.bmWidth,
-                 info.bmHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    ResizeAndCentre(Handle(), info.bmWidth, info.bmHeight);
     // What one base unit measures with the dialog's font here.
     RECT unit{0, 0, 4, 8};
     MapDialogRect(Handle(), &unit);

@@ -1,0 +1,28 @@
+#pragma once
+// Starting the game once and waiting for it, and the closing steps every preset and script
+// sequence shares. The program does not respond while the game runs: one thread, and the game
+// takes the screen.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/prompt.h"
+
+namespace tarvik {
+
+// Starts the command line (no application name, the program's own environment and current
+// folder) and waits for the game to end. onStarted hears the game's process id before the wait.
+// Returns false, having told the user "Can't execute benchmark", when the game cannot start.
+bool RunGameAndWait(const std::string& commandLine, Prompt& prompt,
+                    const std::function<void(DWORD processId)>& onStarted = {});
+
+// After the last run of a preset or script sequence: only this sequence's results when the
+// option says so, "Finished Benchmarking", then the Results page.
+void FinishSequence(const PageContext& context, int runCount, bool onlyCurrentResults);
+
+// Caption of "Can't execute benchmark": the program's name, as the platform's default caption.
+inline constexpr const char* kProgramName = "Tarvik";
+
+}  // namespace tarvik
