@@ -172,7 +172,15 @@ bool ReadPlainDecimal(std::string_view line, double& value) {
 // The first field of a data line; the game's own lines take the short road.
 double FrameTimeOf(std::string_view line) {
     double value = 0.0;
-    return ReadPlainDecimal(line, value) ? value : ReadFirstField(line);
+    if (ReadPlainDecimal(line, value)) {
+        return value;
+    }
+    const std::size_t limit = std::min(line.size(), kFirstFieldMaxChars);
+    const void* comma = std::memchr(line.data(), ',', limit);
+    const std::size_t length =
+        comma == nullptr ? limit
+                         : static_cast<std::size_t>(static_cast<const char*>(comma) - line.data());
+    return ReadLeadingNumber(line.substr(0, length));
 }
 
 // The data lines, from the first one on: the frame-time pass of the file.
@@ -310,16 +318,7 @@ double ReadLeadingNumber(std::string_view text) {
 }
 
 double ReadFirstField(std::string_view line) {
-    double value = 0.0;
-    if (ReadPlainDecimal(line, value)) {
-        return value;
-    }
-    const std::size_t limit = std::min(line.size(), kFirstFieldMaxChars);
-    const void* comma = std::memchr(line.data(), ',', limit);
-    const std::size_t length =
-        comma == nullptr ? limit
-                         : static_cast<std::size_t>(static_cast<const char*>(comma) - line.data());
-    return ReadLeadingNumber(line.substr(0, length));
+    return FrameTimeOf(line);
 }
 
 int CpuMhzFromHeader(std::string_view header3) {

@@ -1,6 +1,7 @@
 #include "results/result_set.h"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -34,18 +35,23 @@ std::string CsvFilePath(const std::string& gameFolder, const std::string& name) 
 
 std::vector<std::string> ListCsvFiles(const std::string& gameFolder) {
     std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator entry(CsvFolderPath(gameFolder), error);
-    const std::filesystem::directory_iterator end;
-    for (; !error && entry != end; entry.increment(error)) {
-        std::error_code kindError;
-        if (!entry->is_regular_file(kindError)) {
-            continue;
+    // Errors come back as codes; only a name the library cannot convert (a folder name outside
+    // the code page on Windows) throws, and then the folder is taken as it was listed so far.
+    try {
+        std::error_code error;
+        std::filesystem::directory_iterator entry(CsvFolderPath(gameFolder), error);
+        const std::filesystem::directory_iterator end;
+        for (; !error && entry != end; entry.increment(error)) {
+            std::error_code kindError;
+            if (!entry->is_regular_file(kindError)) {
+                continue;
+            }
+            std::string name = entry->path().filename().string();
+            if (HasCsvExtension(name)) {
+                names.push_back(std::move(name));
+            }
         }
-        std::string name = entry->path().filename().string();
-        if (HasCsvExtension(name)) {
-            names.push_back(std::move(name));
-        }
+    } catch (const std::exception&) {
     }
     return names;
 }

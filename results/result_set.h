@@ -26,8 +26,9 @@ std::string CsvFilePath(const std::string& gameFolder, const std::string& name);
 
 // The names of the "*.csv" files in the game's CSV folder (extension matched without regard
 // to case, as Windows does), in the order the folder gives them; none when the folder is
-// missing. Only names the narrow file API can open come back correctly: on Windows a caller
-// with names outside the ANSI code page lists through the API and uses LoadNewest with names.
+// missing. On Windows the standard library hands back names as UTF-8, which the ANSI file
+// functions only open when they are plain ASCII; a caller that must handle other names lists
+// through FindFirstFileA and passes the names to LoadNewest.
 std::vector<std::string> ListCsvFiles(const std::string& gameFolder);
 
 // What the progress dialog shows while a load runs.
