@@ -88,10 +88,12 @@ echo "make-pictures: writing into $out"
 
 # ---------------------------------------------------------------------------
 # 161: the main window's skin, 385 x 377. The dialog lies on it at 1:1, one
-# dialog unit being 1.5 px across and 1.625 px down, so: the tab set covers
-# about (11,39)-(366,325), the three title buttons sit at x 311, 332, 353,
-# y 11, 15 x 17 px, and "Exit" at (279,343), 75 x 26 px. Pure green marks
-# what is cut away; nothing else in the picture comes near that colour.
+# dialog unit being 1.5 px across and 1.625 px down, so the three title buttons
+# sit at x 311, 332, 353, y 11, 15 x 17 px, and "Exit" at (279,343), 75 x 26 px.
+# The tab set starts at (11,39); it measures about 356 x 286 px with Windows'
+# dialog font and up to 365 x 300 px with Wine's, so its well is sized for the
+# larger and filled with a light face grey that any uncovered strip blends into.
+# Pure green marks what is cut away; nothing else in the picture comes near it.
 skin() {
   local W=385 H=377 R=14
   # Body: vertical gunmetal gradient with a faint brushed grain.
@@ -106,12 +108,14 @@ skin() {
     -fill "$AMBER" -draw 'rectangle 0,34 384,34' \
     -fill 'rgba(255,165,38,0.25)' -draw 'rectangle 0,35 384,35' \
     skin-a.png
-  # Sunken well for the tab set; its inside is the page colour of a classic desktop.
+  # Sunken well for the tab set, with the socket of "Exit" hanging under it.
   convert skin-a.png \
-    -fill "$STEEL_DEEP" -draw 'rectangle 7,37 369,329' \
-    -fill "$STEEL_HI" -draw 'rectangle 8,329 369,329' -draw 'rectangle 369,38 369,329' \
-    -fill "$EDGE" -draw 'rectangle 8,38 368,38' -draw 'rectangle 8,38 8,328' \
-    -fill '#c0c0c0' -draw 'rectangle 10,39 366,326' \
+    -fill "$STEEL_DEEP" -stroke "$EDGE" -draw 'roundrectangle 274,330 359,374 6,6' \
+    -stroke "$STEEL_HI" -draw 'line 279,374 354,374' -stroke none \
+    -fill "$STEEL_DEEP" -draw 'rectangle 7,36 378,341' \
+    -fill "$STEEL_HI" -draw 'rectangle 8,341 378,341' -draw 'rectangle 378,37 378,341' \
+    -fill "$EDGE" -draw 'rectangle 8,37 377,37' -draw 'rectangle 8,37 8,340' \
+    -fill '#ececec' -draw 'rectangle 9,38 377,340' \
     skin-b.png
   # Sockets: one recessed pill for the three title buttons, one for "Exit".
   convert skin-b.png -fill "$STEEL_DEEP" -stroke "$EDGE" -strokewidth 1 \
@@ -123,16 +127,13 @@ skin() {
     -draw 'rectangle 310,10 326,10' -draw 'rectangle 310,10 310,28' \
     -draw 'rectangle 331,10 347,10' -draw 'rectangle 331,10 331,28' \
     -draw 'rectangle 352,10 368,10' -draw 'rectangle 352,10 352,28' \
-    -fill "$STEEL_DEEP" -stroke "$EDGE" \
-    -draw 'roundrectangle 274,338 359,374 6,6' \
-    -stroke "$STEEL_HI" -fill none -draw 'line 278,374 355,374' \
     skin-c.png
   # Bottom strip: a vent grille and the version plate at the left.
   local grille="" x
-  for x in $(seq 20 6 110); do grille="$grille rectangle $x,346 $((x + 2)),366"; done
+  for x in $(seq 20 6 110); do grille="$grille rectangle $x,349 $((x + 2)),367"; done
   convert skin-c.png -fill "$STEEL_DEEP" -draw "$grille" \
-    -font "$BOLD" -pointsize 10 -fill "$EDGE" -annotate +127+361 'TARVIK  v2.0' \
-    -fill "$TEXT_DIM" -annotate +126+360 'TARVIK  v2.0' \
+    -font "$BOLD" -pointsize 10 -fill "$EDGE" -annotate +137+363 'TARVIK  v2.0' \
+    -fill "$TEXT_DIM" -annotate +136+362 'TARVIK  v2.0' \
     skin-d.png
   # The word mark and the subtitle in the title band.
   wordmark 26 Tarvik logo-small.png
@@ -227,31 +228,33 @@ plate() {
 
 # ---------------------------------------------------------------------------
 # 175: the splash, 300 x 150: the word mark over an amber glow and a receding grid.
+# Wine's dialog font makes the splash window 138 px high, so everything that
+# matters stays above that line.
 splash() {
   local W=300 H=150 grid="" i x y
   plate $W $H "$STEEL_MID" "$EDGE" splash-a.png
   # A floor grid running to a vanishing point behind the word mark.
   for i in $(seq -12 12); do
-    x=$((150 + i * 40)); grid="$grid line 150,72 $x,150"
+    x=$((150 + i * 40)); grid="$grid line 150,68 $x,150"
   done
-  for y in 80 86 94 104 117 133; do grid="$grid line 0,$y 300,$y"; done
+  for y in 76 82 90 100 113 129; do grid="$grid line 0,$y 300,$y"; done
   convert -size ${W}x${H} xc:none -stroke 'rgba(255,165,38,0.22)' -strokewidth 1 -draw "$grid" \
     \( -size ${W}x${H} gradient:black-white -level 45%,100% \) -alpha off -compose CopyOpacity -composite \
     PNG32:splash-grid.png
   convert -size 260x110 radial-gradient:'rgba(255,140,0,0.55)'-'rgba(255,140,0,0)' PNG32:splash-glow.png
-  wordmark 58 Tarvik splash-logo.png
+  wordmark 56 Tarvik splash-logo.png
   convert splash-a.png splash-grid.png -compose over -composite \
-    splash-glow.png -geometry +20-12 -composite \
-    splash-logo.png -gravity north -geometry +0+14 -composite \
-    -gravity northwest -fill "$AMBER" -draw 'rectangle 60,92 240,92' \
-    -fill "$AMBER_DEEP" -draw 'rectangle 60,93 240,93' \
+    splash-glow.png -geometry +20-16 -composite \
+    splash-logo.png -gravity north -geometry +0+10 -composite \
+    -gravity northwest -fill "$AMBER" -draw 'rectangle 60,86 240,86' \
+    -fill "$AMBER_DEEP" -draw 'rectangle 60,87 240,87' \
     -font "$BOLD" -pointsize 13 -kerning 2 -gravity north \
-    -fill "$EDGE" -annotate +1+100 'UT2003 BENCHMARK' -fill "$TEXT_LIGHT" -annotate +0+99 'UT2003 BENCHMARK' \
-    -gravity northwest -fill 'rgba(8,9,11,0.8)' -draw 'rectangle 2,128 297,147' \
-    -fill 'rgba(255,165,38,0.5)' -draw 'rectangle 2,128 297,128' \
-    -font "$PLAIN" -pointsize 10 -kerning 0 -gravity southeast \
-    -fill "$AMBER" -annotate +10+6 'Version 2.0' \
-    -gravity southwest -fill "$TEXT_DIM" -annotate +10+6 'for Unreal Tournament 2003' \
+    -fill "$EDGE" -annotate +1+93 'UT2003 BENCHMARK' -fill "$TEXT_LIGHT" -annotate +0+92 'UT2003 BENCHMARK' \
+    -gravity northwest -fill 'rgba(8,9,11,0.8)' -draw 'rectangle 2,115 297,147' \
+    -fill 'rgba(255,165,38,0.5)' -draw 'rectangle 2,115 297,115' \
+    -font "$PLAIN" -pointsize 10 -kerning 0 \
+    -fill "$TEXT_DIM" -annotate +10+120 'for Unreal Tournament 2003' \
+    -gravity northeast -fill "$AMBER" -annotate +10+120 'Version 2.0' \
     splash.png
   bmp24 splash.png "$out/splash.bmp"
 }
@@ -260,17 +263,16 @@ splash
 # ---------------------------------------------------------------------------
 # 188: the Main tab's banner, 320 x 82: the benchmark dial beside "UT 2003 Benchmark".
 main_banner() {
-  local W=320 H=82 stripes="" x
+  local W=320 H=82
   plate $W $H "$STEEL" "$STEEL_DEEP" banner-a.png
-  for x in $(seq 150 12 340); do stripes="$stripes polygon $x,2 $((x + 5)),2 $((x - 35)),79 $((x - 40)),79"; done
   render_mvg "$here/icons/benchmark.mvg" 32 72 banner-dial.png
   wordmark 31 'UT 2003' banner-title.png '#ffffff' '#8d959f' "$EDGE" '#9fb4ff'
-  convert banner-a.png -fill 'rgba(255,255,255,0.035)' -draw "$stripes" \
-    banner-dial.png -geometry +8+5 -composite \
+  # No fine patterns here: the Main tab may stretch the banner a little to fit its frame.
+  convert banner-a.png banner-dial.png -geometry +8+5 -composite \
     banner-title.png -geometry +86+0 -composite \
     -font "$BOLD" -pointsize 17 -kerning 4 \
     -fill "$EDGE" -annotate +99+59 'BENCHMARK' -fill "$AMBER" -annotate +98+58 'BENCHMARK' \
-    -fill "$AMBER_DEEP" -draw 'rectangle 98,63 308,63' \
+    -fill "$AMBER_DEEP" -draw 'rectangle 98,63 308,64' \
     -font "$PLAIN" -pointsize 9 -kerning 0 -fill "$TEXT_DIM" \
     -annotate +98+75 'DM-Antalus  DM-Asbestos  1024x768' \
     banner.png
@@ -299,30 +301,32 @@ sponsor() {
 sponsor
 
 # ---------------------------------------------------------------------------
-# 145: the developers' badge, 75 x 75.
+# 145: the developers' badge, 75 x 75. Its frame on the About tab is 50 x 46
+# dialog units, 69 px high with Wine's font, so the bottom rows carry nothing.
 developer_badge() {
   plate 75 75 "$STEEL" "$STEEL_DEEP" dev-a.png
-  render_mvg "$here/art/gear.mvg" 32 50 dev-gear.png
+  render_mvg "$here/art/gear.mvg" 32 46 dev-gear.png
   wordmark 17 T dev-t.png "$AMBER_HI" "$AMBER_DEEP" "$AMBER_DARK" "$STEEL_DEEP"
   convert dev-a.png dev-gear.png -gravity north -geometry +0+3 -composite \
-    dev-t.png -geometry +0+17 -composite \
-    -font "$BOLD" -pointsize 9 -kerning 1.5 -gravity south \
-    -fill "$EDGE" -annotate +1+5 'DEV TEAM' -fill "$TEXT_LIGHT" -annotate +0+6 'DEV TEAM' \
+    dev-t.png -geometry +0+15 -composite \
+    -font "$BOLD" -pointsize 9 -kerning 1.5 \
+    -fill "$EDGE" -annotate +1+53 'DEV TEAM' -fill "$TEXT_LIGHT" -annotate +0+52 'DEV TEAM' \
     devbadge.png
   bmp24 devbadge.png "$out/developer.bmp"
 }
 developer_badge
 
 # ---------------------------------------------------------------------------
-# 176: the online badge, 130 x 76: a globe in orbit beside "Online Results".
+# 176: the online badge, 130 x 76: a globe beside "Online Results"; as with the
+# developers' badge, the last rows may be cut off by Wine's smaller frame.
 online_badge() {
   plate 130 76 "$STEEL" "$STEEL_DEEP" online-a.png
   render_mvg "$here/art/globe.mvg" 32 60 online-globe.png
-  convert online-a.png online-globe.png -geometry +1+10 -composite \
-    -font "$BOLD" -pointsize 13 -fill "$EDGE" -annotate +64+30 'ONLINE' -fill "$AMBER" -annotate +63+29 'ONLINE' \
-    -pointsize 10 -fill "$TEXT_LIGHT" -annotate +63+43 'RESULTS' \
-    -fill "$AMBER_DEEP" -draw 'rectangle 63,48 122,48' \
-    -font "$PLAIN" -pointsize 8 -fill "$TEXT_DIM" -annotate +63+59 'compare scores' -annotate +63+69 'worldwide' \
+  convert online-a.png online-globe.png -geometry +1+5 -composite \
+    -font "$BOLD" -pointsize 13 -fill "$EDGE" -annotate +64+24 'ONLINE' -fill "$AMBER" -annotate +63+23 'ONLINE' \
+    -pointsize 10 -fill "$TEXT_LIGHT" -annotate +63+37 'RESULTS' \
+    -fill "$AMBER_DEEP" -draw 'rectangle 63,42 122,42' \
+    -font "$PLAIN" -pointsize 8 -fill "$TEXT_DIM" -annotate +63+53 'compare scores' -annotate +63+63 'worldwide' \
     online.png
   bmp24 online.png "$out/online.bmp"
 }
