@@ -22,8 +22,7 @@ done
 fontdir=/usr/share/fonts/truetype/dejavu
 BOLD=$fontdir/DejaVuSans-Bold.ttf
 PLAIN=$fontdir/DejaVuSans.ttf
-MONO=$fontdir/DejaVuSansMono-Bold.ttf
-for f in "$BOLD" "$PLAIN" "$MONO"; do
+for f in "$BOLD" "$PLAIN"; do
   [ -f "$f" ] || { echo "make-pictures: font $f is missing (apt-get install fonts-dejavu-core)" >&2; exit 1; }
 done
 
@@ -117,7 +116,7 @@ skin() {
     -fill "$EDGE" -draw 'rectangle 8,37 377,37' -draw 'rectangle 8,37 8,340' \
     -fill '#ececec' -draw 'rectangle 9,38 377,340' \
     skin-b.png
-  # Sockets: one recessed pill for the three title buttons, one for "Exit".
+  # Sockets of the three title buttons: a recessed pill with a recess per button.
   convert skin-b.png -fill "$STEEL_DEEP" -stroke "$EDGE" -strokewidth 1 \
     -draw 'roundrectangle 305,7 372,31 6,6' \
     -stroke "$STEEL_HI" -fill none -draw 'line 309,31 368,31' \
