@@ -1,0 +1,616 @@
+#include "widgets/win32/button_st.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace tarvik {
+
+namespace {
+
+constexpr int kImageMargin = 3;    // between the border and the image
+constexpr int kFocusInset = 3;     // focus rectangle inside the border
+constexpr int kPressedOffset = 1;  // image and caption move this far while pressed
+constexpr UINT kCaptionFormat = DT_CENTER | DT_WORDBREAK;
+
+// 32-bit top-down pixels, 0xAARRGGBB, as GetDIBits and DIB sections lay them out.
+using Pixels = std::vector<std::uint32_t>;
+
+BITMAPINFO TopDown32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP data{};
+    if (!bitmap || GetObjectA(bitmap, sizeof(data), &data) == 0) {
+        return {0, 0};
+    }
+    return {data.bmWidth, data.bmHeight};
+}
+
+Pixels ReadPixels(HBITMAP bitmap, SIZE size) {
+    Pixels pixels(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
+    BITMAPINFO info = TopDown32(size.cx, size.cy);
+    WindowDc screen(nullptr);
+    if (pixels.empty() || !screen ||
+        GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+                  DIB_RGB_COLORS) != size.cy) {
+        return {};
+    }
+    return pixels;
+}
+
+GdiBitmap MakeDibSection(const Pixels& pixels, SIZE size) {
+    BITMAPINFO info = TopDown32(size.cx, size.cy);
+    void* bits = nullptr;
+    GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bitmap && bits) {
+        std::memcpy(bits, pixels.data(), pixels.size() * sizeof(pixels[0]));
+        GdiFlush();
+    }
+    return bitmap;
+}
+
+std::uint32_t PixelOf(COLORREF color) {
+    return (static_cast<std::uint32_t>(GetRValue(color)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+int Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+int Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+
+}  // namespace
+
+// ---- ButtonImage ----
+
+ButtonImage ButtonImage::FromIcon(HICON icon) {
+    ButtonImage image;
+    if (!icon) {
+        return image;
+    }
+    image.icon_.Reset(icon);
+    ICONINFO info{};
+    if (GetIconInfo(icon, &info)) {
+        GdiBitmap color(info.hbmColor);
+        GdiBitmap mask(info.hbmMask);
+        if (color) {
+            image.size_ = BitmapSize(color.Get());
+        } else {
+            // A monochrome icon keeps its AND and XOR masks one above the other.
+            image.size_ = BitmapSize(mask.Get());
+            image.size_.cy /= 2;
+        }
+    }
+    return image;
+}
+
+ButtonImage ButtonImage::FromBitmap(HBITMAP bitmap, COLORREF transparent) {
+    ButtonImage image;
+    image.bitmap_.Reset(bitmap);
+    image.transparent_ = transparent;
+    image.size_ = BitmapSize(bitmap);
+    return image;
+}
+
+ButtonImage ButtonImage::GreyCopy() const {
+    return TintedCopy(Tint::kGrey);
+}
+ButtonImage ButtonImage::DarkerCopy() const {
+    return TintedCopy(Tint::kDarker);
+}
+
+ButtonImage ButtonImage::TintedCopy(Tint tint) const {
+    const auto tinted = [tint](std::uint32_t pixel) {
+        int red = static_cast<int>((pixel >> 16) & 0xFF);
+        int green = static_cast<int>((pixel >> 8) & 0xFF);
+        int blue = static_cast<int>(pixel & 0xFF);
+        if (tint == Tint::kGrey) {
+            red = green = blue = GreyLevel(red, green, blue);
+        } else {
+            red = DarkerLevel(red);
+            green = DarkerLevel(green);
+            blue = DarkerLevel(blue);
+        }
+        // Alpha stays: an icon keeps its soft edges.
+        return (pixel & 0xFF000000u) | (static_cast<std::uint32_t>(red) << 16) |
+               (static_cast<std::uint32_t>(green) << 8) | static_cast<std::uint32_t>(blue);
+    };
+
+    if (bitmap_) {
+        Pixels pixels = ReadPixels(bitmap_.Get(), size_);
+        if (pixels.empty()) {
+            return {};
+        }
+        const std::uint32_t key = PixelOf(transparent_);
+        for (auto& pixel : pixels) {
+            if ((pixel & 0x00FFFFFFu) == key) {
+                continue;  // transparent stays transparent
+            }
+            pixel = tinted(pixel);
+            if ((pixel & 0x00FFFFFFu) == key) {
+                pixel ^= 1;  // a visible pixel must not turn into the key colour
+            }
+        }
+        GdiBitmap copy = MakeDibSection(pixels, size_);
+        return copy ? FromBitmap(copy.Release(), transparent_) : ButtonImage{};
+    }
+
+    if (!icon_) {
+        return {};
+    }
+    ICONINFO info{};
+    if (!GetIconInfo(icon_.Get(), &info)) {
+        return {};
+    }
+    GdiBitmap color(info.hbmColor);
+    GdiBitmap mask(info.hbmMask);
+    if (!color) {
+        // Black and white already; a plain copy is as grey (and as dark) as it gets.
+        return FromIcon(CopyIcon(icon_.Get()));
+    }
+    Pixels pixels = ReadPixels(color.Get(), size_);
+    if (pixels.empty()) {
+        return {};
+    }
+    for (auto& pixel : pixels) {
+        pixel = tinted(pixel);
+    }
+    GdiBitmap copy = MakeDibSection(pixels, size_);
+    if (!copy) {
+        return {};
+    }
+    // The same mask: the copy is transparent exactly where the original is.
+    ICONINFO made{};
+    made.fIcon = TRUE;
+    made.hbmMask = mask.Get();
+    made.hbmColor = copy.Get();
+    return FromIcon(CreateIconIndirect(&made));
+}
+
+void ButtonImage::Draw(HDC dc, int x, int y) const {
+    if (icon_) {
+        DrawIconEx(dc, x, y, icon_.Get(), size_.cx, size_.cy, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    if (!bitmap_) {
+        return;
+    }
+    MemoryDc source(CreateCompatibleDC(dc));
+    if (!source) {
+        return;
+    }
+    SelectionGuard selected(source.Get(), bitmap_.Get());
+    TransparentBlt(dc, x, y, size_.cx, size_.cy, source.Get(), 0, 0, size_.cx, size_.cy,
+                   transparent_);
+}
+
+// ---- CButtonST ----
+
+CButtonST::CButtonST()
+    : resourceModule_(GetModuleHandleA(nullptr)),
+      colors_(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)) {}
+
+CButtonST::~CButtonST() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        // The window outlives us: hand it back as an ordinary push button so it still draws.
+        const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+        SetWindowLongPtrA(hwnd_, GWL_STYLE,
+                          (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) |
+                              (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    Unbind();
+}
+
+bool CButtonST::SubclassDlgItem(int controlId, HWND dialog) {
+    HWND button = dialog ? GetDlgItem(dialog, controlId) : nullptr;
+    if (hwnd_ || !button) {
+        return false;
+    }
+    const LONG_PTR style = GetWindowLongPtrA(button, GWL_STYLE);
+    // An owner-drawn button forgets that it was the default one; remember it here.
+    default_ = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    const auto id = reinterpret_cast<UINT_PTR>(this);
+    const auto self = reinterpret_cast<DWORD_PTR>(this);
+    if (!SetWindowSubclass(dialog, ParentProc, id, self)) {
+        return false;
+    }
+    if (!SetWindowSubclass(button, ButtonProc, id, self)) {
+        RemoveWindowSubclass(dialog, ParentProc, id);
+        return false;
+    }
+    hwnd_ = button;
+    parent_ = dialog;
+    SetWindowLongPtrA(button, GWL_STYLE,
+                      (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    Repaint(true);
+    return true;
+}
+
+void CButtonST::Unbind() {
+    const auto id = reinterpret_cast<UINT_PTR>(this);
+    if (hwnd_) {
+        RemoveWindowSubclass(hwnd_, ButtonProc, id);
+    }
+    if (parent_) {
+        RemoveWindowSubclass(parent_, ParentProc, id);
+    }
+    tooltip_.Reset();
+    hwnd_ = nullptr;
+    parent_ = nullptr;
+    mouseOver_ = false;
+}
+
+void CButtonST::Repaint(bool repaint) const {
+    if (repaint && hwnd_) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
+void CButtonST::SetFlat(bool flat, bool repaint) {
+    flat_ = flat;
+    if (!flat_) {
+        mouseOver_ = false;
+    }
+    Repaint(repaint);
+}
+
+void CButtonST::SetFlatFocus(bool on, bool repaint) {
+    flatFocus_ = on;
+    Repaint(repaint);
+}
+
+int CButtonST::SetAlign(int align, bool repaint) {
+    if (!IsValidAlign(align)) {
+        return kButtonBadAlign;
+    }
+    align_ = align;
+    Repaint(repaint);
+    return kButtonOk;
+}
+
+int CButtonST::SetColor(int index, COLORREF color, bool repaint) {
+    const int result = colors_.Set(index, color);
+    if (result == kButtonOk) {
+        Repaint(repaint);
+    }
+    return result;
+}
+
+int CButtonST::OffsetColor(int index, int shade, bool repaint) {
+    const int result = colors_.Offset(index, shade);
+    if (result == kButtonOk) {
+        Repaint(repaint);
+    }
+    return result;
+}
+
+COLORREF CButtonST::GetColor(int index) const {
+    return colors_.Get(index);
+}
+
+bool CButtonST::SetIcon(int iconIn, int iconOut) {
+    const auto load = [this](int id) {
+        return static_cast<HICON>(
+            LoadImageA(resourceModule_, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    };
+    HICON in = load(iconIn);
+    HICON out = iconOut > 0 ? load(iconOut) : nullptr;
+    if (iconOut > 0) {
+        SetIconHandles(in, out);
+    } else {
+        SetIconHandles(in, iconOut);
+    }
+    return in && (iconOut <= 0 || out);
+}
+
+bool CButtonST::SetBitmaps(int bitmapIn, COLORREF transparentIn, int bitmapOut,
+                           COLORREF transparentOut) {
+    const auto load = [this](int id) {
+        return static_cast<HBITMAP>(
+            LoadImageA(resourceModule_, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    };
+    HBITMAP in = load(bitmapIn);
+    HBITMAP out = bitmapOut > 0 ? load(bitmapOut) : nullptr;
+    if (bitmapOut > 0) {
+        SetBitmapHandles(in, transparentIn, out, transparentOut);
+    } else {
+        SetBitmapHandles(in, transparentIn, bitmapOut);
+    }
+    return in && (bitmapOut <= 0 || out);
+}
+
+void CButtonST::SetIconHandles(HICON iconIn, HICON iconOut) {
+    SetImages(ButtonImage::FromIcon(iconIn), ButtonImage::FromIcon(iconOut), kIconNone);
+}
+
+void CButtonST::SetIconHandles(HICON iconIn, int outChoice) {
+    SetImages(ButtonImage::FromIcon(iconIn), {}, outChoice);
+}
+
+void CButtonST::SetBitmapHandles(HBITMAP bitmapIn, COLORREF transparentIn, HBITMAP bitmapOut,
+                                 COLORREF transparentOut) {
+    SetImages(ButtonImage::FromBitmap(bitmapIn, transparentIn),
+              ButtonImage::FromBitmap(bitmapOut, transparentOut), kIconNone);
+}
+
+void CButtonST::SetBitmapHandles(HBITMAP bitmapIn, COLORREF transparentIn, int outChoice) {
+    SetImages(ButtonImage::FromBitmap(bitmapIn, transparentIn), {}, outChoice);
+}
+
+void CButtonST::SetImages(ButtonImage in, ButtonImage out, int outChoice) {
+    imageIn_ = std::move(in);
+    if (outChoice == kIconGrey) {
+        imageOut_ = imageIn_.GreyCopy();
+    } else if (outChoice == kIconDarker) {
+        imageOut_ = imageIn_.DarkerCopy();
+    } else {
+        imageOut_ = std::move(out);
+    }
+    imageDisabled_ = imageIn_.GreyCopy();
+    Repaint(true);
+}
+
+void CButtonST::SetTooltipText(const std::string& text, bool activate) {
+    if (!hwnd_) {
+        return;
+    }
+    const bool first = !tooltip_;
+    if (first) {
+        INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
+        tooltip_.Reset(CreateWindowExA(
+            WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)), nullptr));
+        if (!tooltip_) {
+            return;
+        }
+    }
+    std::string buffer = text;  // the control copies the text; the API wants it writable
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    // The whole button is the tool, and the tooltip watches its mouse messages itself.
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = buffer.data();
+    SendMessageA(tooltip_.Get(), first ? TTM_ADDTOOLA : TTM_UPDATETIPTEXTA, 0,
+                 reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_.Get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+}
+
+// ---- messages ----
+
+LRESULT CALLBACK CButtonST::ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR self) {
+    auto* button = reinterpret_cast<CButtonST*>(self);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            button->OnMouseMove(static_cast<short>(LOWORD(lParam)),
+                                static_cast<short>(HIWORD(lParam)), wParam);
+            break;
+        case WM_MOUSELEAVE:
+            button->OnMouseLeave();
+            break;
+        case WM_LBUTTONDBLCLK:
+            // An owner-drawn button reports a quick second click as a double click only;
+            // make it a press like the first.
+            return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+        case WM_ERASEBKGND:
+            return TRUE;  // the drawing covers every pixel
+        case WM_GETDLGCODE: {
+            // Answer as a push button, so the dialog manager moves the default to us and
+            // Enter presses us.
+            LRESULT code = DefSubclassProc(hwnd, message, wParam, lParam);
+            code &= ~static_cast<LRESULT>(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+            return code | DLGC_BUTTON |
+                   (button->default_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+        }
+        case BM_SETSTYLE:
+            return button->OnSetStyle(wParam, lParam);
+        case WM_NCDESTROY:
+            button->Unbind();
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CButtonST::ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self) {
+    auto* button = reinterpret_cast<CButtonST*>(self);
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item && item->CtlType == ODT_BUTTON && item->hwndItem == button->hwnd_) {
+            button->Draw(*item);
+            return TRUE;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, ParentProc, id);
+        button->parent_ = nullptr;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void CButtonST::OnMouseMove(int x, int y, WPARAM keys) {
+    // A button held down elsewhere and dragged over us does not light up.
+    if (!flat_ || ((keys & MK_LBUTTON) && !mouseOver_)) {
+        return;
+    }
+    POINT point{x, y};
+    ClientToScreen(hwnd_, &point);
+    const bool over = WindowFromPoint(point) == hwnd_;
+    if (over == mouseOver_) {
+        return;
+    }
+    mouseOver_ = over;
+    Repaint(true);
+    if (over) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
+        TrackMouseEvent(&track);
+    }
+}
+
+void CButtonST::OnMouseLeave() {
+    if (mouseOver_) {
+        mouseOver_ = false;
+        Repaint(true);
+    }
+}
+
+LRESULT CButtonST::OnSetStyle(WPARAM style, LPARAM redraw) {
+    default_ = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    const WPARAM kept = (style & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW;
+    return DefSubclassProc(hwnd_, BM_SETSTYLE, kept, redraw);
+}
+
+// ---- drawing ----
+
+void CButtonST::Draw(const DRAWITEMSTRUCT& item) const {
+    const RECT& rect = item.rcItem;
+    MemoryCanvas canvas(item.hDC, Width(rect), Height(rect));
+    if (!canvas) {
+        Paint(item.hDC, rect, item.itemState);
+        return;
+    }
+    Paint(canvas.Dc(), RECT{0, 0, Width(rect), Height(rect)}, item.itemState);
+    canvas.CopyTo(item.hDC, rect.left, rect.top);
+}
+
+void CButtonST::Paint(HDC dc, RECT rect, UINT itemState) const {
+    const bool pressed =
+        (itemState & ODS_SELECTED) != 0 || SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const bool focused = (itemState & ODS_FOCUS) != 0;
+    const bool disabled = (itemState & ODS_DISABLED) != 0;
+    const bool highlighted = mouseOver_ || pressed;
+
+    if (!flat_ && (focused || default_)) {
+        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&rect, -1, -1);
+    }
+    GdiBrush fill(CreateSolidBrush(colors_.Get(BackgroundSlot(highlighted, focused))));
+    FillRect(dc, &rect, fill.Get());
+    if (!flat_) {
+        if (pressed) {
+            FrameRect(dc, &rect, GetSysColorBrush(COLOR_3DSHADOW));
+        } else {
+            RECT edge = rect;
+            DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
+        }
+    }
+
+    const ButtonImage* image = &OutImage();
+    if (disabled && !imageDisabled_.Empty()) {
+        image = &imageDisabled_;
+    } else if (highlighted) {
+        image = &imageIn_;
+    }
+    const bool hasImage = !image->Empty();
+    const std::string caption = WindowText(hwnd_);
+    SavedDcState saved(dc);
+    SelectionGuard font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    const int offset = pressed ? kPressedOffset : 0;
+    const SIZE size = image->Size();
+
+    RECT content = rect;
+    InflateRect(&content, -kImageMargin, -kImageMargin);
+    RECT captionArea = content;
+    POINT at{};
+    if (hasImage && caption.empty()) {
+        at = {rect.left + (Width(rect) - size.cx) / 2, rect.top + (Height(rect) - size.cy) / 2};
+    } else if (hasImage) {
+        const int middle = content.top + (Height(content) - size.cy) / 2;
+        switch (align_) {
+            case kAlignImageAbove: {
+                RECT measured = content;
+                DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
+                const int block = size.cy + Height(measured);
+                const int top = content.top + std::max(0, (Height(content) - block) / 2);
+                at = {content.left + (Width(content) - size.cx) / 2, top};
+                captionArea.top = top + size.cy;
+                captionArea.bottom = std::min(content.bottom, captionArea.top + Height(measured));
+                break;
+            }
+            case kAlignImageRight:
+                at = {content.right - size.cx, middle};
+                captionArea.right = at.x;
+                break;
+            default:  // left, and its alias 3
+                at = {content.left, middle};
+                captionArea.left = at.x + size.cx;
+                break;
+        }
+    }
+    if (hasImage) {
+        image->Draw(dc, at.x + offset, at.y + offset);
+    }
+    OffsetRect(&captionArea, offset, offset);
+    DrawCaption(dc, caption, captionArea, highlighted, focused, disabled);
+
+    if (focused && (!flat_ || flatFocus_)) {
+        RECT focus = rect;
+        InflateRect(&focus, -kFocusInset, -kFocusInset);
+        // The dotted pattern is monochrome: these colours make it a clean invert.
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void CButtonST::DrawCaption(HDC dc, const std::string& caption, RECT area, bool highlighted,
+                            bool focused, bool disabled) const {
+    if (caption.empty()) {
+        return;
+    }
+    SetBkMode(dc, TRANSPARENT);
+
+    // DrawText centres only across; measure the wrapped height to centre it down as well.
+    RECT measured = area;
+    DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
+    RECT place = area;
+    place.top = area.top + (Height(area) - Height(measured)) / 2;
+    place.bottom = place.top + Height(measured);
+
+    if (disabled) {
+        // Engraved: the highlight one pixel down-right of the shadow.
+        OffsetRect(&place, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
+        DrawTextA(dc, caption.c_str(), -1, &place, kCaptionFormat);
+        OffsetRect(&place, -1, -1);
+        SetTextColor(dc, GetSysColor(COLOR_3DSHADOW));
+        DrawTextA(dc, caption.c_str(), -1, &place, kCaptionFormat);
+        return;
+    }
+    SetTextColor(dc, colors_.Get(CaptionSlot(highlighted, focused)));
+    DrawTextA(dc, caption.c_str(), -1, &place, kCaptionFormat);
+}
+
+}  // namespace tarvik

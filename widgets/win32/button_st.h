@@ -1,0 +1,135 @@
+#pragma once
+// CButtonST: the owner-drawn push button of the tabs and dialogs. An icon or bitmap beside the
+// caption, colours for rest, focus and mouse-over, and a tooltip. It binds to a button that
+// already exists in a dialog and draws it through the parent's WM_DRAWITEM.
+#include <windows.h>
+
+#include <string>
+
+#include "app/win32/handles.h"
+#include "widgets/button_colors.h"
+#include "widgets/win32/gdi.h"
+
+namespace tarvik {
+
+// Out-state image for SetIcon and SetBitmaps; a positive value is a resource id instead.
+constexpr int kIconNone = 0;     // the in image shows in both states
+constexpr int kIconGrey = -2;    // a grey copy of the in image
+constexpr int kIconDarker = -3;  // a darker copy of the in image
+
+// One picture of a button: an icon (with its own mask or alpha), or a bitmap with a
+// transparent colour. Owns its handle.
+class ButtonImage {
+  public:
+    ButtonImage() = default;
+    static ButtonImage FromIcon(HICON icon);
+    static ButtonImage FromBitmap(HBITMAP bitmap, COLORREF transparent);
+
+    // Copies of the same size and transparency; empty when the pixels cannot be read.
+    ButtonImage GreyCopy() const;
+    ButtonImage DarkerCopy() const;
+
+    bool Empty() const { return !icon_ && !bitmap_; }
+    SIZE Size() const { return size_; }
+    HICON Icon() const { return icon_.Get(); }
+    HBITMAP Bitmap() const { return bitmap_.Get(); }
+    COLORREF Transparent() const { return transparent_; }
+
+    void Draw(HDC dc, int x, int y) const;
+
+  private:
+    enum class Tint { kGrey, kDarker };
+    ButtonImage TintedCopy(Tint tint) const;
+
+    OwnedIcon icon_;
+    GdiBitmap bitmap_;
+    COLORREF transparent_ = 0;
+    SIZE size_{};
+};
+
+class CButtonST {
+  public:
+    CButtonST();
+    ~CButtonST();
+    CButtonST(const CButtonST&) = delete;
+    CButtonST& operator=(const CButtonST&) = delete;
+
+    // Makes the dialog's button owner-drawn and takes over its drawing, mouse tracking and
+    // default-button handling. False when the control does not exist or this object is
+    // already bound.
+    bool SubclassDlgItem(int controlId, HWND dialog);
+    HWND Handle() const { return hwnd_; }
+
+    void SetFlat(bool flat, bool repaint = true);
+    void SetFlatFocus(bool on, bool repaint = true);
+    int SetAlign(int align, bool repaint = true);
+    int SetColor(int index, COLORREF color, bool repaint = true);
+    int OffsetColor(int index, int shade, bool repaint = true);
+    COLORREF GetColor(int index) const;
+
+    // Resource ids in the resource module; iconOut is a resource id or kIconNone, kIconGrey,
+    // kIconDarker (any other value below 1 counts as kIconNone). LoadImage at the icons' own
+    // size. False when an icon could not be loaded; the button then shows no image.
+    bool SetIcon(int iconIn, int iconOut = kIconNone);
+    bool SetBitmaps(int bitmapIn, COLORREF transparentIn, int bitmapOut = kIconNone,
+                    COLORREF transparentOut = 0);
+    // The same from handles, which the button then owns. A null out handle shows the in
+    // image in both states.
+    void SetIconHandles(HICON iconIn, HICON iconOut = nullptr);
+    void SetIconHandles(HICON iconIn, int outChoice);
+    void SetBitmapHandles(HBITMAP bitmapIn, COLORREF transparentIn, HBITMAP bitmapOut = nullptr,
+                          COLORREF transparentOut = 0);
+    void SetBitmapHandles(HBITMAP bitmapIn, COLORREF transparentIn, int outChoice);
+
+    void SetTooltipText(const std::string& text, bool activate = true);
+
+    bool IsMouseOver() const { return mouseOver_; }
+    // Whether the button is the dialog's default push button just now.
+    bool IsDefault() const { return default_; }
+    HWND TooltipHandle() const { return tooltip_.Get(); }
+    const ButtonImage& InImage() const { return imageIn_; }
+    // The in image when no separate out image was given.
+    const ButtonImage& OutImage() const { return imageOut_.Empty() ? imageIn_ : imageOut_; }
+
+    // Where SetIcon and SetBitmaps load from; the program itself by default.
+    void SetResourceModule(HINSTANCE module) { resourceModule_ = module; }
+
+  private:
+    struct OwnedWindowTraits {
+        using Handle = HWND;
+        static Handle Invalid() { return nullptr; }
+        static void Close(Handle window) { ::DestroyWindow(window); }
+    };
+
+    static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+
+    void Unbind();
+    void Repaint(bool repaint) const;
+    void SetImages(ButtonImage in, ButtonImage out, int outChoice);
+    void OnMouseMove(int x, int y, WPARAM keys);
+    void OnMouseLeave();
+    LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
+    void Draw(const DRAWITEMSTRUCT& item) const;
+    void Paint(HDC dc, RECT rect, UINT itemState) const;
+    void DrawCaption(HDC dc, const std::string& caption, RECT area, bool highlighted, bool focused,
+                     bool disabled) const;
+
+    HWND hwnd_ = nullptr;
+    HWND parent_ = nullptr;
+    HINSTANCE resourceModule_;
+    bool flat_ = true;
+    bool flatFocus_ = false;
+    bool mouseOver_ = false;
+    bool default_ = false;
+    int align_ = kAlignImageLeft;
+    ButtonColors colors_;
+    ButtonImage imageIn_;
+    ButtonImage imageOut_;  // empty: the in image shows in both states
+    ButtonImage imageDisabled_;
+    UniqueHandle<OwnedWindowTraits> tooltip_;
+};
+
+}  // namespace tarvik
