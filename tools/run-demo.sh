@@ -20,10 +20,20 @@ tools/install-deps.sh
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win -j "$(nproc)" --target tarvik ut2003 make_installation tarvik_tour
 
+# The results server the score is posted to, on this machine only.
+port=$(php -r '$s = stream_socket_server("tcp://127.0.0.1:0"); echo explode(":", stream_socket_get_name($s, false))[1];')
+mkdir -p build/demo
+TARVIK_RESULTS_DB=$(pwd)/build/demo/results.sqlite php -S "127.0.0.1:$port" -t server/public \
+    >build/demo/server.log 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null || true' EXIT
+export TARVIK_RESULTS_SERVER=127.0.0.1:$port
+echo "Results server: http://127.0.0.1:$port/"
+
 # The demo's own prefix, never ~/.wine.
 demo=$(pwd)/build/demo
 export WINEPREFIX=$demo/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ "$fresh" = 1 ] && rm -rf "$demo"
+[ "$fresh" = 1 ] && rm -rf "$demo/prefix"
 mkdir -p "$demo"
 bin=$(pwd)/build/win/bin
 game='C:\Games\UT2003'
@@ -33,13 +43,12 @@ run() {
     wine "$bin/make_installation.exe" --folder "$game" --edition full --register full >/dev/null
     export UT2003SIM_TIME_SCALE=$time_scale
     if [ "$headless" = 1 ]; then
-        mkdir -p "$demo/screenshots"
-        wine "$bin/tarvik_tour.exe" "$(winepath -w "$demo/screenshots")"
-        for bmp in "$demo"/screenshots/*.bmp; do
-            [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
-        done
-        echo "Screenshots of what Tarvik showed: $demo/screenshots"
-        ls "$demo/screenshots"
+        shots=$(dirname "$bin")/screenshots
+        rm -f "$shots"/[0-9][0-9]-*.png
+        wine "$bin/tarvik_tour.exe" || echo "The tour stopped early (see above)."
+        tools/wine/convert-screenshots.sh "$shots"
+        echo "Screenshots of what Tarvik showed: $shots"
+        ls "$shots" | grep -E '^[0-9][0-9]-' || true
     else
         wine "$bin/tarvik.exe"
     fi

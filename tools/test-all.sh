@@ -24,6 +24,7 @@ count() {  # adds up ctest's summary line of a log
     fi
 }
 
+mkdir -p build
 echo "== Fuzz targets (${fuzz_seconds} s each)"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DTARVIK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/fuzz -j "$jobs" >/dev/null
@@ -42,6 +43,16 @@ for target in build/fuzz/tests/fuzz/*_fuzz; do
         failed=$((failed + 1))
     fi
 done
+
+echo "== Results server (PHP)"
+if php server/tests/run-tests.php | tee build/server-tests.log; then :; fi
+summary=$(grep -E '^server: [0-9]+ passed, [0-9]+ failed' build/server-tests.log | tail -n 1)
+if [ -n "$summary" ]; then
+    passed=$((passed + $(sed -E 's/server: ([0-9]+) passed.*/\1/' <<<"$summary")))
+    failed=$((failed + $(sed -E 's/.*passed, ([0-9]+) failed.*/\1/' <<<"$summary")))
+else
+    failed=$((failed + 1))
+fi
 
 echo "== Native unit tests (AddressSanitizer, UBSan)"
 cmake -S . -B build/native -DTARVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
