@@ -71,12 +71,27 @@ void CheckAgainstStrtod(std::string_view text) {
     Check(read == (std::isfinite(expected) ? expected : 0.0), "first field reads as strtod");
 }
 
+// The file each input is written to, removed when the fuzzer ends.
+class TempCsv {
+  public:
+    TempCsv()
+        : path_((std::filesystem::temp_directory_path() /
+                 tarvik::Format("tarvik-csv-fuzz-%08x.csv",
+                                static_cast<unsigned>(std::random_device()())))
+                    .string()) {}
+    ~TempCsv() { std::remove(path_.c_str()); }
+    TempCsv(const TempCsv&) = delete;
+    TempCsv& operator=(const TempCsv&) = delete;
+
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
 const std::string& TempPath() {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() /
-         tarvik::Format("tarvik-csv-fuzz-%08x.csv", static_cast<unsigned>(std::random_device()())))
-            .string();
-    return path;
+    static const TempCsv file;
+    return file.path();
 }
 
 }  // namespace
