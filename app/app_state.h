@@ -18,7 +18,7 @@ constexpr std::size_t kMaxGameFolderChars = 199;
 // What the standard run hands to the Results tab and the score dialog.
 struct StandardRunHandOver {
     bool scorePending = false;
-    std::string previousNewestCsv = "NULL";  // newest CSV name before the runs, or "NULL"
+    std::string previousNewestCsv = "NULL";    // newest CSV name before the runs, or "NULL"
     std::array<std::uint32_t, 4> runCsvCrc{};  // CRC-32 of each run's CSV, in run order
 };
 
@@ -40,7 +40,7 @@ struct AppState {
 
 // Lets any page switch the main tab set (the benchmark runs end on the Results page).
 class PageSwitcher {
-public:
+  public:
     virtual ~PageSwitcher() = default;
     virtual void ShowPage(int index) = 0;
 };
@@ -55,6 +55,13 @@ struct PageContext {
     Prompt& prompt;
 };
 
-enum PageIndex { kPageMain = 0, kPageStandard, kPageCustom, kPageSettings, kPageResults, kPageAbout };
+enum PageIndex {
+    kPageMain = 0,
+    kPageStandard,
+    kPageCustom,
+    kPageSettings,
+    kPageResults,
+    kPageAbout
+};
 
 }  // namespace tarvik

@@ -21,7 +21,8 @@ struct GameLocation {
 };
 
 inline constexpr const char* kFullGameKey = "Software\\Unreal Technology\\Installed Apps\\UT2003";
-inline constexpr const char* kDemoGameKey = "Software\\Unreal Technology\\Installed Apps\\UT2003Demo";
+inline constexpr const char* kDemoGameKey =
+    "Software\\Unreal Technology\\Installed Apps\\UT2003Demo";
 inline constexpr const char* kFolderValue = "Folder";
 
 // The full game wins; the demo key is looked at only when the full game's key does not open.

@@ -28,7 +28,8 @@ std::optional<std::size_t> PeChecksumOffset(const std::vector<std::uint8_t>& ima
     return offset;
 }
 
-std::uint32_t ComputePeChecksum(const std::vector<std::uint8_t>& image, std::size_t checksumOffset) {
+std::uint32_t ComputePeChecksum(const std::vector<std::uint8_t>& image,
+                                std::size_t checksumOffset) {
     std::uint32_t sum = 0;
     for (std::size_t at = 0; at < image.size(); at += 2) {
         if (at == checksumOffset || at == checksumOffset + 2) {

@@ -9,7 +9,7 @@ enum class PromptButtons { Ok, YesNo };
 enum class PromptAnswer { Ok, Yes, No };
 
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
     virtual PromptAnswer Show(const std::string& text, const std::string& caption,
                               PromptButtons buttons = PromptButtons::Ok) = 0;

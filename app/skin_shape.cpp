@@ -4,8 +4,8 @@ namespace tarvik {
 
 namespace {
 bool IsKeyPixel(std::uint32_t pixel) {
-    return IsKeyColour(static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
-                       static_cast<std::uint8_t>(pixel));
+    return IsKeyColour(static_cast<std::uint8_t>(pixel >> 16),
+                       static_cast<std::uint8_t>(pixel >> 8), static_cast<std::uint8_t>(pixel));
 }
 }  // namespace
 

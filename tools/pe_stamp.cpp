@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
     if (!out.flush()) {
         std::fprintf(stderr, "pe-stamp: cannot write %s\n", argv[1]);
         return 1;

@@ -6,10 +6,10 @@
 namespace tarvik {
 
 class Ccredits : public PropertyPage {
-public:
+  public:
     explicit Ccredits(const PageContext& context);
 
-private:
+  private:
     PageContext context_;
 };
 

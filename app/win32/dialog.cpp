@@ -9,7 +9,9 @@ INT_PTR Answer(HWND hwnd, LRESULT result) {
 }
 }  // namespace
 
-HINSTANCE Dialog::ResourceModule() { return GetModuleHandleA(nullptr); }
+HINSTANCE Dialog::ResourceModule() {
+    return GetModuleHandleA(nullptr);
+}
 
 INT_PTR Dialog::DoModal(HWND owner) {
     return DialogBoxParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
@@ -33,11 +35,19 @@ bool Dialog::OnCommand(int id, int, HWND) {
     return false;
 }
 
-bool Dialog::OnNotify(const NMHDR&, LRESULT&) { return false; }
+bool Dialog::OnNotify(const NMHDR&, LRESULT&) {
+    return false;
+}
 void Dialog::OnTimer(UINT_PTR) {}
-bool Dialog::OnEraseBackground(HDC) { return false; }
-bool Dialog::OnHitTest(POINT, LRESULT&) { return false; }
-bool Dialog::OnOtherMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Dialog::OnEraseBackground(HDC) {
+    return false;
+}
+bool Dialog::OnHitTest(POINT, LRESULT&) {
+    return false;
+}
+bool Dialog::OnOtherMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 void Dialog::Attach(HWND hwnd, Dialog* dialog) {
     dialog->hwnd_ = hwnd;
@@ -72,7 +82,8 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? Answer(hwnd_, TRUE) : FALSE;
         case WM_NCHITTEST: {
             LRESULT hit = 0;
-            const POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            const POINT screen{static_cast<short>(LOWORD(lParam)),
+                               static_cast<short>(HIWORD(lParam))};
             return OnHitTest(screen, hit) ? Answer(hwnd_, hit) : FALSE;
         }
         case WM_DESTROY:

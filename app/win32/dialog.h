@@ -7,7 +7,7 @@
 namespace tarvik {
 
 class Dialog {
-public:
+  public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
     virtual ~Dialog() = default;
@@ -25,7 +25,7 @@ public:
     // The module whose resources the dialogs come from (the program itself by default).
     static HINSTANCE ResourceModule();
 
-protected:
+  protected:
     explicit Dialog(int templateId) : templateId_(templateId) {}
 
     // TRUE lets the system set the default focus.
@@ -41,7 +41,8 @@ protected:
     virtual void OnDestroy() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
-    // Messages the typed handlers do not cover; return true when handled (result in DWLP_MSGRESULT).
+    // Messages the typed handlers do not cover; return true when handled (result in
+    // DWLP_MSGRESULT).
     virtual bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -49,7 +50,7 @@ protected:
     static void Attach(HWND hwnd, Dialog* dialog);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     int templateId_;
     HWND hwnd_ = nullptr;
 };

@@ -52,7 +52,8 @@ InstallationKey ReadInstallationKey(const char* keyPath) {
 GameLocation FindGameInRegistry() {
     const InstallationKey fullGame = ReadInstallationKey(kFullGameKey);
     // The demo key is consulted only when the full game's key does not open.
-    const InstallationKey demo = fullGame.opened ? InstallationKey{} : ReadInstallationKey(kDemoGameKey);
+    const InstallationKey demo =
+        fullGame.opened ? InstallationKey{} : ReadInstallationKey(kDemoGameKey);
     return LocateGame(fullGame, demo);
 }
 

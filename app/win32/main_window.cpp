@@ -134,7 +134,9 @@ bool Cmainsheet::FindGame() {
     return true;
 }
 
-void Cmainsheet::CloseAtOnce() { PostMessageA(Handle(), WM_COMMAND, IDCANCEL, 0); }
+void Cmainsheet::CloseAtOnce() {
+    PostMessageA(Handle(), WM_COMMAND, IDCANCEL, 0);
+}
 
 void Cmainsheet::CreateTabSet() {
     std::vector<PropertyPage*> pages;
@@ -154,7 +156,9 @@ void Cmainsheet::CreateTabSet() {
     tabs_.ShowPage(kPageMain);
 }
 
-void Cmainsheet::ShowPage(int index) { tabs_.ShowPage(index); }
+void Cmainsheet::ShowPage(int index) {
+    tabs_.ShowPage(index);
+}
 
 bool Cmainsheet::OnCommand(int id, int code, HWND control) {
     switch (id) {
@@ -200,6 +204,8 @@ bool Cmainsheet::OnHitTest(POINT, LRESULT& hit) {
     return true;
 }
 
-void Cmainsheet::OnDestroy() { helpFile_.Discard(); }
+void Cmainsheet::OnDestroy() {
+    helpFile_.Discard();
+}
 
 }  // namespace tarvik

@@ -14,7 +14,7 @@
 namespace tarvik {
 
 class Cmainsheet : public Dialog, public PageSwitcher {
-public:
+  public:
     // imageIntact: whether the program's own file passed its check at start-up.
     Cmainsheet(AppState& state, CSelfXResource& helpFile, Prompt& prompt, bool imageIntact);
     ~Cmainsheet() override;
@@ -22,14 +22,14 @@ public:
     void ShowPage(int index) override;
     const TabSet& Tabs() const { return tabs_; }
 
-protected:
+  protected:
     BOOL OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnEraseBackground(HDC dc) override;
     bool OnHitTest(POINT screen, LRESULT& hit) override;
     void OnDestroy() override;
 
-private:
+  private:
     void FitToSkin();
     void SetUpButtons();
     bool FindGame();

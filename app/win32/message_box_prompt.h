@@ -7,13 +7,13 @@
 namespace tarvik {
 
 class MessageBoxPrompt : public Prompt {
-public:
+  public:
     explicit MessageBoxPrompt(HWND owner = nullptr) : owner_(owner) {}
     void SetOwner(HWND owner) { owner_ = owner; }
     PromptAnswer Show(const std::string& text, const std::string& caption,
                       PromptButtons buttons = PromptButtons::Ok) override;
 
-private:
+  private:
     HWND owner_;
 };
 

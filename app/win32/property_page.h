@@ -6,12 +6,12 @@
 namespace tarvik {
 
 class PropertyPage : public Dialog {
-public:
+  public:
     // The description the property sheet creates the page from; its tab shows the template's
     // caption.
     PROPSHEETPAGEA Describe();
 
-protected:
+  protected:
     explicit PropertyPage(int templateId) : Dialog(templateId) {}
 
     virtual void OnSetActive() {}
@@ -19,7 +19,7 @@ protected:
 
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
-private:
+  private:
     static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
 

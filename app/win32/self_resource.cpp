@@ -15,7 +15,9 @@ DWORD LastErrorOr(DWORD fallback) {
 CSelfXResource::CSelfXResource(int resourceId, std::string resourceType, HMODULE module)
     : resourceId_(resourceId), resourceType_(std::move(resourceType)), module_(module) {}
 
-CSelfXResource::~CSelfXResource() { Discard(); }
+CSelfXResource::~CSelfXResource() {
+    Discard();
+}
 
 DWORD CSelfXResource::Extract(const std::string& path) {
     if (!outputPath_.empty()) {
@@ -26,8 +28,7 @@ DWORD CSelfXResource::Extract(const std::string& path) {
     outputPath_ = path;
 
     SetLastError(0);
-    HRSRC resource =
-        FindResourceA(module_, MAKEINTRESOURCEA(resourceId_), resourceType_.c_str());
+    HRSRC resource = FindResourceA(module_, MAKEINTRESOURCEA(resourceId_), resourceType_.c_str());
     if (!resource) {
         return LastErrorOr(ERROR_RESOURCE_NAME_NOT_FOUND);
     }

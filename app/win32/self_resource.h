@@ -8,7 +8,7 @@
 namespace tarvik {
 
 class CSelfXResource {
-public:
+  public:
     // module: whose resources are read; null means the program itself.
     CSelfXResource(int resourceId, std::string resourceType, HMODULE module = nullptr);
     ~CSelfXResource();
@@ -22,7 +22,7 @@ public:
 
     const std::string& OutputPath() const { return outputPath_; }
 
-private:
+  private:
     int resourceId_;
     std::string resourceType_;
     HMODULE module_;

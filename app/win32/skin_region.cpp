@@ -53,9 +53,8 @@ HRGN CreateSkinRegion(HINSTANCE module, int bitmapId) {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
     HDC screen = GetDC(nullptr);
-    const int rows = screen ? GetDIBits(screen, bitmap, 0, height, pixels.data(), &format,
-                                        DIB_RGB_COLORS)
-                            : 0;
+    const int rows =
+        screen ? GetDIBits(screen, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS) : 0;
     if (screen) {
         ReleaseDC(nullptr, screen);
     }

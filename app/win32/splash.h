@@ -5,10 +5,10 @@
 namespace tarvik {
 
 class Csplashdlg : public Dialog {
-public:
+  public:
     Csplashdlg();
 
-protected:
+  protected:
     BOOL OnInit() override;
     void OnTimer(UINT_PTR id) override;
 };

@@ -44,8 +44,8 @@ bool TabSet::Create(HWND parent, const std::vector<PropertyPage*>& pages) {
     }
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof(header);
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOAPPLYNOW |
-                     PSH_NOCONTEXTHELP;
+    header.dwFlags =
+        PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP;
     header.hwndParent = parent;
     header.hInstance = Dialog::ResourceModule();
     header.nPages = static_cast<UINT>(descriptions.size());

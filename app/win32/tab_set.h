@@ -8,14 +8,14 @@
 namespace tarvik {
 
 class TabSet {
-public:
+  public:
     // Creates the sheet as a visible child of parent with the pages in tab order.
     bool Create(HWND parent, const std::vector<PropertyPage*>& pages);
     HWND Handle() const { return sheet_; }
     void ShowPage(int index);
     int CurrentPage() const;
 
-private:
+  private:
     static int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lParam);
     void RemoveButtonRow();
 

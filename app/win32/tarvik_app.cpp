@@ -35,9 +35,8 @@ int CTarvikApp::Run() {
     KernelHandle instance(CreateSemaphoreA(nullptr, 1, 1, "tarvik32"));
     // Without a semaphore the wait fails rather than timing out, and the program goes on.
     if (WaitForSingleObject(instance.Get(), 0) == WAIT_TIMEOUT) {
-        prompt_.Show(
-            "This program is already running, please close the other copy and try again.",
-            "Tarvik !");
+        prompt_.Show("This program is already running, please close the other copy and try again.",
+                     "Tarvik !");
         return 0;
     }
 

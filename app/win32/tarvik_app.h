@@ -7,12 +7,12 @@
 namespace tarvik {
 
 class CTarvikApp {
-public:
+  public:
     CTarvikApp();
     // Runs the program to its end; returns the process exit code.
     int Run();
 
-private:
+  private:
     AppState state_;
     MessageBoxPrompt prompt_;
     // Lives as long as the program, so the help file is gone when the program ends.

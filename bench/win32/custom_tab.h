@@ -6,10 +6,10 @@
 namespace tarvik {
 
 class Cbench : public PropertyPage {
-public:
+  public:
     explicit Cbench(const PageContext& context);
 
-private:
+  private:
     PageContext context_;
 };
 

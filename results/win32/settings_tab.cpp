@@ -4,6 +4,7 @@
 
 namespace tarvik {
 
-Csettings::Csettings(const PageContext& context) : PropertyPage(IDD_PAGE_SETTINGS), context_(context) {}
+Csettings::Csettings(const PageContext& context)
+    : PropertyPage(IDD_PAGE_SETTINGS), context_(context) {}
 
 }  // namespace tarvik

@@ -6,10 +6,10 @@
 namespace tarvik {
 
 class Csettings : public PropertyPage {
-public:
+  public:
     explicit Csettings(const PageContext& context);
 
-private:
+  private:
     PageContext context_;
 };
 

@@ -4,6 +4,7 @@
 
 namespace tarvik {
 
-Cstandbench::Cstandbench(const PageContext& context) : PropertyPage(IDD_PAGE_STANDARD), context_(context) {}
+Cstandbench::Cstandbench(const PageContext& context)
+    : PropertyPage(IDD_PAGE_STANDARD), context_(context) {}
 
 }  // namespace tarvik

@@ -6,10 +6,10 @@
 namespace tarvik {
 
 class Cstandbench : public PropertyPage {
-public:
+  public:
     explicit Cstandbench(const PageContext& context);
 
-private:
+  private:
     PageContext context_;
 };
 

@@ -15,7 +15,7 @@ struct RecordedMessage {
 };
 
 class RecordingPrompt : public Prompt {
-public:
+  public:
     PromptAnswer Show(const std::string& text, const std::string& caption,
                       PromptButtons buttons) override {
         messages.push_back({text, caption, buttons});

@@ -6,7 +6,9 @@ namespace tarvik {
 namespace {
 
 const InstallationKey kMissing{};
-InstallationKey Key(const char* folder) { return {true, std::string(folder)}; }
+InstallationKey Key(const char* folder) {
+    return {true, std::string(folder)};
+}
 
 TEST(LocateGame, FullGameWinsAndDemoIsTheFallback) {
     struct Case {

@@ -13,19 +13,20 @@ TEST(SkinShape, KeyToleranceIsSeventeenOnEachComponent) {
         std::uint8_t r, g, b;
         bool key;
     };
-    const Case cases[] = {{0, 255, 0, true},    {17, 238, 17, true}, {18, 255, 0, false},
-                          {0, 237, 0, false},   {0, 255, 18, false}, {255, 255, 255, false},
+    const Case cases[] = {{0, 255, 0, true},  {17, 238, 17, true}, {18, 255, 0, false},
+                          {0, 237, 0, false}, {0, 255, 18, false}, {255, 255, 255, false},
                           {10, 250, 10, true}};
     for (const Case& c : cases) {
-        EXPECT_EQ(IsKeyColour(c.r, c.g, c.b), c.key) << int(c.r) << "," << int(c.g) << "," << int(c.b);
+        EXPECT_EQ(IsKeyColour(c.r, c.g, c.b), c.key)
+            << int(c.r) << "," << int(c.g) << "," << int(c.b);
     }
 }
 
 TEST(SkinShape, RunsAreJoinedPerRowNotPerPixel) {
     // Row 0: two runs; row 1: none; row 2: a run to the right edge.
     const std::uint32_t pixels[] = {
-        kGreen, kGreen, kDark, kGreen,  //
-        kDark,  kDark,  kDark, kDark,   //
+        kGreen, kGreen, kDark,  kGreen,  //
+        kDark,  kDark,  kDark,  kDark,   //
         kDark,  kGreen, kGreen, kGreen,
     };
     const std::vector<PixelRect> expected{{0, 0, 2, 1}, {3, 0, 4, 1}, {1, 2, 4, 3}};
