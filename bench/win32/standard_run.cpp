@@ -8,7 +8,7 @@
 #include "bench/win32/integrity_monitor.h"
 #include "bench/win32/run_driver.h"
 #include "res/resource_ids.h"
-#include "results/result_set.h"
+#include "results/win32/csv_folder.h"
 #include "sysinfo/crc32.h"
 
 namespace tarvik {
@@ -20,9 +20,7 @@ class WindowsStandardRunPlatform : public StandardRunPlatform {
     WindowsStandardRunPlatform(const AppState& state, Prompt& prompt)
         : state_(state), prompt_(prompt) {}
 
-    std::vector<std::string> ListCsvFiles() override {
-        return tarvik::ListCsvFiles(state_.gameFolder);
-    }
+    std::vector<std::string> ListCsvFiles() override { return ListCsvFileNames(state_.gameFolder); }
 
     std::uint32_t FileChecksum(const std::string& path) override {
         CCrc32Dynamic crc;
