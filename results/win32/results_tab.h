@@ -1,16 +1,39 @@
 #pragma once
 // The Results tab: the newest results as text, graphs and a saved file.
 #include "app/app_state.h"
+#include "app/file_chooser.h"
+#include "app/win32/open_save_dialogs.h"
 #include "app/win32/property_page.h"
+#include "widgets/win32/button_st.h"
+#include "widgets/win32/hscroll_list_box.h"
 
 namespace tarvik {
 
 class Cresults : public PropertyPage {
-public:
+  public:
     explicit Cresults(const PageContext& context);
+    // Tests answer the "save as" question themselves.
+    Cresults(const PageContext& context, FileChooser& files);
 
-private:
+  protected:
+    BOOL OnInit() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnSetActive() override;
+    void OnKillActive() override;
+
+  private:
+    void SetUpButton(CButtonST& button, int id, int icon, const char* tooltip);
+    void Reload();
+    void SaveToFile();
+    void ShowGraph();
+
     PageContext context_;
+    CommonFileDialogs fileDialogs_;
+    FileChooser& files_;
+    CHScrollListBox list_;
+    CButtonST save_;
+    CButtonST barGraph_;
+    CButtonST lineGraph_;
 };
 
 }  // namespace tarvik
