@@ -1,0 +1,195 @@
+#include "upload/win32/score_dialog.h"
+
+#include <cstdlib>
+
+#include "app/format.h"
+#include "app/prompt.h"
+#include "app/win32/handles.h"
+#include "res/resource_ids.h"
+#include "results/result_set.h"
+#include "sysinfo/crc32.h"
+#include "sysinfo/system_facts.h"
+#include "sysinfo/win32/cpu_info.h"
+#include "sysinfo/win32/windows_facts.h"
+#include "upload/score.h"
+#include "upload/win32/reply_page.h"
+
+namespace tarvik {
+
+std::vector<std::string> WindowsScoreDialogPlatform::ListCsvNames(const std::string& gameFolder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    FindHandle search(
+        FindFirstFileA(Format(kCsvSearchPattern, gameFolder.c_str()).c_str(), &found));
+    if (!search) {
+        return names;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileA(search.Get(), &found));
+    return names;
+}
+
+std::optional<std::uint32_t> WindowsScoreDialogPlatform::CsvChecksum(const std::string& gameFolder,
+                                                                     const std::string& name) {
+    CCrc32Dynamic crc;
+    crc.BuildTable();
+    std::uint32_t checksum = 0;
+    if (crc.FileCrc32(CsvFilePath(gameFolder, name), checksum) != 0) {
+        return std::nullopt;
+    }
+    return checksum;
+}
+
+UploadMachine WindowsScoreDialogPlatform::DescribeMachine(const std::string& gameVersionField) {
+    UploadMachine machine;
+    machine.gameVersionField = gameVersionField;
+    machine.processorName = CCpuInfo().GetProcessorName();
+    machine.totalMemoryBytes = TotalPhysicalMemoryBytes();
+    const WindowsVersion version = TrueWindowsVersion();
+    machine.osName = GetOsName(version.major, version.minor, version.build);
+    return machine;
+}
+
+const char* WindowsScoreDialogPlatform::ServerSetting() {
+    return std::getenv(kResultsServerVariable);
+}
+
+UploadExchange WindowsScoreDialogPlatform::Post(const ResultsServer& server,
+                                                const std::string& body) {
+    return PostUploadForm(server, body);
+}
+
+std::optional<std::string> WindowsScoreDialogPlatform::SaveReply(const std::string& reply) {
+    return SaveReplyPage(reply, ReplyPageCandidates());
+}
+
+void WindowsScoreDialogPlatform::OpenPage(const std::string& path) {
+    OpenReplyPage(path);
+}
+
+Cuploaddlg::Cuploaddlg(const PageContext& context, ScoreDialogPlatform& platform)
+    : Dialog(IDD_SCORE), context_(context), platform_(platform) {}
+
+BOOL Cuploaddlg::OnInit() {
+    SetUpButtons();
+    AppState& state = context_.state;
+    RunValidityInputs inputs;
+    inputs.csvNames = platform_.ListCsvNames(state.gameFolder);
+    inputs.previousNewestCsv = state.standardRun.previousNewestCsv;
+    for (const MapResult& record : state.results.Records()) {
+        inputs.perSecondCounts.push_back(record.perSecondCount);
+    }
+    inputs.runCsvCrc = state.standardRun.runCsvCrc;
+    failedCheck_ = FailedValidityCheck(inputs, [&](const std::string& name) {
+        return platform_.CsvChecksum(state.gameFolder, name);
+    });
+    if (failedCheck_ != 0) {
+        context_.prompt.Show(InvalidResultsMessage(failedCheck_), kInvalidResultsCaption);
+        state.standardRun.scorePending = false;
+        Close(IDCANCEL);
+        return TRUE;
+    }
+    ShowScore();
+    return TRUE;
+}
+
+void Cuploaddlg::SetUpButtons() {
+    onlineResults_.SubclassDlgItem(IDOK, Handle());
+    onlineResults_.SetFlat(false);
+    onlineResults_.OffsetColor(0, 30);
+    onlineResults_.SetIcon(IDI_UPLOAD);
+    onlineResults_.SetColor(1, RGB(128, 0, 0));
+    onlineResults_.SetColor(3, RGB(0, 0, 128));
+    onlineResults_.SetColor(5, RGB(0, 0, 128));
+    onlineResults_.SetTooltipText("Upload your results");
+
+    viewLocally_.SubclassDlgItem(IDCANCEL, Handle());
+    viewLocally_.SetFlat(false);
+    viewLocally_.OffsetColor(0, 30);
+    viewLocally_.SetIcon(IDI_VIEW_LOCALLY);
+    viewLocally_.SetAlign(2);
+    viewLocally_.SetColor(1, RGB(128, 0, 0));
+    viewLocally_.SetColor(3, RGB(0, 128, 0));
+    viewLocally_.SetColor(5, RGB(0, 128, 0));
+    viewLocally_.SetTooltipText("View detailed results locally");
+}
+
+void Cuploaddlg::ShowScore() {
+    {
+        WindowDc screen(Handle());
+        const int height = -MulDiv(kScoreFontPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+        scoreFont_.Reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kScoreFontFace));
+    }
+    for (const int id : {IDC_SCORE_HEADING, IDC_SCORE_TEXT}) {
+        SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_.Get()), TRUE);
+    }
+    const StandardScore score = ScoreOf(context_.state.results.Records());
+    SetDlgItemTextA(Handle(), IDC_SCORE_HEADING, kScoreHeading);
+    SetDlgItemTextA(Handle(), IDC_SCORE_TEXT, ScoreText(score.score).c_str());
+}
+
+void Cuploaddlg::OnOK() {
+    Upload();
+}
+
+void Cuploaddlg::OnCancel() {
+    context_.state.standardRun.scorePending = false;
+    Close(IDCANCEL);
+}
+
+void Cuploaddlg::Close(INT_PTR result) {
+    ended_ = true;
+    EndDialog(result);
+}
+
+void Cuploaddlg::Upload() {
+    AppState& state = context_.state;
+    state.standardRun.scorePending = false;
+    const ResultsServerSetting setting = ResultsServerFromSetting(platform_.ServerSetting());
+    if (!setting.problem.empty()) {
+        context_.prompt.Show(setting.problem, kUploadFailedCaption);
+    }
+    const UploadMachine machine = platform_.DescribeMachine(state.gameVersionField);
+    const std::string body = UploadFormBody(machine, state.results.Records());
+    const UploadExchange exchange = platform_.Post(setting.server, body);
+    if (!exchange.ok) {
+        context_.prompt.Show(Format(kUploadFailedPattern, ResultsServerName(setting.server).c_str(),
+                                    exchange.failure.c_str()),
+                             kUploadFailedCaption);
+        return;
+    }
+    const std::optional<std::string> page = platform_.SaveReply(exchange.reply);
+    if (!page) {
+        context_.prompt.Show(kCantCreateReplyMessage, kCantCreateReplyCaption);
+        return;
+    }
+    platform_.OpenPage(*page);
+}
+
+bool Cuploaddlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message != WM_CTLCOLORSTATIC) {
+        return false;
+    }
+    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+    if (id != IDC_SCORE_HEADING && id != IDC_SCORE_TEXT) {
+        return false;
+    }
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, kScoreTextColor);
+    SetBkMode(dc, TRANSPARENT);
+    result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return true;
+}
+
+void ShowScoreDialog(const PageContext& context, HWND owner) {
+    WindowsScoreDialogPlatform platform;
+    Cuploaddlg dialog(context, platform);
+    dialog.DoModal(owner);
+}
+
+}  // namespace tarvik
