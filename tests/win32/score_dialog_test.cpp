@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -371,6 +372,31 @@ TEST(UploadReplyPage, CandidatesEndInUpldHtml) {
     char windows[MAX_PATH] = "";
     GetWindowsDirectoryA(windows, MAX_PATH);
     EXPECT_EQ(candidates.back(), std::string(windows) + "\\Temp\\upld.html");
+}
+
+TEST(UploadWindowsPlatform, ListsAndChecksumsTheGameFolderCsvFiles) {
+    const std::string game = TempFolder();
+    const std::string csvs = game + "\\Benchmark\\CSVs";
+    CreateDirectoryA((game + "\\Benchmark").c_str(), nullptr);
+    CreateDirectoryA(csvs.c_str(), nullptr);
+    std::ofstream(csvs + "\\b.csv", std::ios::binary) << "123456789";
+    std::ofstream(csvs + "\\a.CSV", std::ios::binary) << "";
+    std::ofstream(csvs + "\\notes.txt", std::ios::binary) << "x";
+
+    WindowsScoreDialogPlatform platform;
+    std::vector<std::string> names = platform.ListCsvNames(game);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a.CSV", "b.csv"}));
+    EXPECT_EQ(platform.CsvChecksum(game, "b.csv"), 0xCBF43926u);
+    EXPECT_EQ(platform.CsvChecksum(game, "a.CSV"), 0u);
+    EXPECT_EQ(platform.CsvChecksum(game, "gone.csv"), std::nullopt);
+
+    for (const char* name : {"b.csv", "a.CSV", "notes.txt"}) {
+        DeleteFileA((csvs + "\\" + name).c_str());
+    }
+    RemoveDirectoryA(csvs.c_str());
+    RemoveDirectoryA((game + "\\Benchmark").c_str());
+    RemoveDirectoryA(game.c_str());
 }
 
 TEST(UploadHttp, RefusedConnectionIsReportedWithAReason) {

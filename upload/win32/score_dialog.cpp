@@ -4,9 +4,9 @@
 
 #include "app/format.h"
 #include "app/prompt.h"
-#include "app/win32/handles.h"
 #include "res/resource_ids.h"
 #include "results/result_set.h"
+#include "results/win32/csv_folder.h"
 #include "sysinfo/crc32.h"
 #include "sysinfo/system_facts.h"
 #include "sysinfo/win32/cpu_info.h"
@@ -17,19 +17,7 @@
 namespace tarvik {
 
 std::vector<std::string> WindowsScoreDialogPlatform::ListCsvNames(const std::string& gameFolder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    FindHandle search(
-        FindFirstFileA(Format(kCsvSearchPattern, gameFolder.c_str()).c_str(), &found));
-    if (!search) {
-        return names;
-    }
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            names.emplace_back(found.cFileName);
-        }
-    } while (FindNextFileA(search.Get(), &found));
-    return names;
+    return ListCsvFileNames(gameFolder);
 }
 
 std::optional<std::uint32_t> WindowsScoreDialogPlatform::CsvChecksum(const std::string& gameFolder,

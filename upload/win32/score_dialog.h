@@ -45,7 +45,7 @@ class ScoreDialogPlatform {
     virtual void OpenPage(const std::string& path) = 0;
 };
 
-// The real machine: FindFirstFileA, CCrc32Dynamic, CCpuInfo, WinINet, the shell.
+// The real machine: the Windows folder listing, CCrc32Dynamic, CCpuInfo, WinINet, the shell.
 class WindowsScoreDialogPlatform final : public ScoreDialogPlatform {
   public:
     std::vector<std::string> ListCsvNames(const std::string& gameFolder) override;
