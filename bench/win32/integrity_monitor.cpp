@@ -87,8 +87,8 @@ std::unique_ptr<IntegrityMonitor> IntegrityMonitor::Load(
         return nullptr;
     }
     SetError(error, "");
-    return std::unique_ptr<IntegrityMonitor>(new IntegrityMonitor(
-        std::move(writtenFile), libraryPath, std::move(library), exports));
+    return std::unique_ptr<IntegrityMonitor>(
+        new IntegrityMonitor(std::move(writtenFile), libraryPath, std::move(library), exports));
 }
 
 IntegrityMonitor::IntegrityMonitor(std::unique_ptr<CSelfXResource> writtenFile,
@@ -103,7 +103,9 @@ IntegrityMonitor::~IntegrityMonitor() {
     // Then the members: the library is unloaded, then its file deleted.
 }
 
-void IntegrityMonitor::BeginRun(DWORD gameProcessId) { exports_.beginRun(gameProcessId); }
+void IntegrityMonitor::BeginRun(DWORD gameProcessId) {
+    exports_.beginRun(gameProcessId);
+}
 
 bool IntegrityMonitor::RunWasDisturbed(std::string* reason) {
     const bool disturbed = exports_.runWasDisturbed() != 0;

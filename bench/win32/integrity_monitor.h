@@ -14,7 +14,7 @@
 namespace tarvik {
 
 class IntegrityMonitor {
-public:
+  public:
     // Writes the library (resource IDR_MONITOR_DLL, type "DLL") to a file of its own in the
     // temporary folder, loads and arms it. Null, with a readable error, when any step fails;
     // nothing is left behind then.
@@ -36,7 +36,7 @@ public:
     // Where the loaded library lives.
     const std::string& LibraryPath() const { return libraryPath_; }
 
-private:
+  private:
     struct Exports {
         QuenbyArmFunction arm = nullptr;
         QuenbyBeginRunFunction beginRun = nullptr;
