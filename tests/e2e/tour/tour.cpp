@@ -3,7 +3,10 @@
 // show Tarvik on.
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <set>
 #include <string>
 
 #include "tests/e2e/harness/harness.h"
@@ -12,12 +15,144 @@ namespace tarvik::e2e {
 namespace {
 
 constexpr int kExitButton = 1;
+constexpr int kBenchmarkButton = 1001;
+constexpr int kResultsPage = 4;
+constexpr int kOnlineResultsButton = 1;
+constexpr int kViewLocallyButton = 2;
+// Game seconds of the four runs of the standard benchmark.
+constexpr double kStandardRunSeconds = 77 + 70 + 77 + 77;
 
 bool Check(const ::testing::AssertionResult& result, const char* step) {
     if (!result) {
         std::fprintf(stderr, "tour: %s: %s\n", step, result.message());
     }
     return static_cast<bool>(result);
+}
+
+using Clock = std::chrono::steady_clock;
+
+std::string Environment(const char* name) {
+    char value[512] = {};
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+}
+
+// Real time the four runs take at the simulated game's time scale, plus room for a slow machine.
+Milliseconds BenchmarkTimeout() {
+    const std::string scaleText = Environment("UT2003SIM_TIME_SCALE");
+    const double scale = scaleText.empty() ? 1.0 : std::atof(scaleText.c_str());
+    return Milliseconds{static_cast<long long>((kStandardRunSeconds * scale + 120) * 1000)};
+}
+
+// Numbered screenshots, continuing after the tabs'.
+class Shots {
+  public:
+    explicit Shots(int next) : next_(next) {}
+    void Take(HWND window, const char* what) {
+        Settle(window);
+        char name[64];
+        std::snprintf(name, sizeof(name), "%02d-results-%s", next_++, what);
+        Check(SaveScreenshot(window, name), "taking a screenshot");
+    }
+
+  private:
+    int next_;
+};
+
+// Presses "Benchmark" and waits until the main window shows the Results tab. A message box
+// instead means the benchmark failed.
+bool RunStandardBenchmark(const TarvikProcess& tarvik, const RemoteTabSet& tabs, Shots& shots) {
+    if (!Check(tabs.SelectPage(0), "switching to the Main tab") ||
+        !Check(ClickButton(tabs.CurrentPage(), kBenchmarkButton), "pressing Benchmark")) {
+        return false;
+    }
+    const Milliseconds timeout = BenchmarkTimeout();
+    const auto deadline = Clock::now() + timeout;
+    while (Clock::now() < deadline) {
+        if (!tarvik.Running()) {
+            std::fprintf(stderr, "tour: Tarvik ended during the benchmark\n");
+            return false;
+        }
+        const auto boxes = MessageBoxes(tarvik.Pid());
+        if (!boxes.empty()) {
+            std::fprintf(stderr, "tour: the benchmark ended with the message \"%s\" (\"%s\")\n",
+                         boxes.front().text.c_str(), boxes.front().caption.c_str());
+            shots.Take(boxes.front().hwnd, "message");
+            PressMessageBoxButton(boxes.front(), IDOK);
+            return false;
+        }
+        if (tabs.CurrentIndex() == kResultsPage) {
+            return true;
+        }
+        Sleep(250);
+    }
+    std::fprintf(stderr,
+                 "tour: the benchmark did not reach the Results tab within %s; Tarvik shows: %s\n",
+                 SecondsText(timeout).c_str(), DescribeWindows(tarvik.Pid()).c_str());
+    return false;
+}
+
+// Photographs whatever the Results tab brings up (loading dialog, score dialog, messages) and
+// answers it: the score dialog goes online when a results server is given, else shows the
+// results locally.
+bool FollowResults(const TarvikProcess& tarvik, HWND main, Shots& shots) {
+    const bool online = !Environment("TARVIK_RESULTS_SERVER").empty();
+    std::set<HWND> photographed;
+    HWND score = nullptr;
+    auto scoreAnswered = Clock::time_point{};
+    auto lastSeen = Clock::now();
+    const auto deadline = Clock::now() + Milliseconds{90000};
+    while (Clock::now() - lastSeen < Milliseconds{3000}) {
+        if (Clock::now() > deadline) {
+            std::fprintf(stderr,
+                         "tour: the Results tab's windows did not close; Tarvik shows: %s\n",
+                         DescribeWindows(tarvik.Pid()).c_str());
+            return false;
+        }
+        if (!tarvik.Running()) {
+            std::fprintf(stderr, "tour: Tarvik ended on the Results tab\n");
+            return false;
+        }
+        for (const WindowInfo& window : TopLevelWindows(tarvik.Pid())) {
+            if (!window.visible || window.hwnd == main) {
+                continue;
+            }
+            lastSeen = Clock::now();
+            const bool isBox = IsMessageBox(window.hwnd);
+            const bool isScore = !isBox && window.title == "Tarvik Score";
+            if (photographed.insert(window.hwnd).second) {
+                shots.Take(window.hwnd, isBox ? "message" : isScore ? "score" : "dialog");
+                if (isBox) {
+                    std::printf("tour: message \"%s\"\n", ReadMessageBox(window.hwnd).text.c_str());
+                    PressMessageBoxButton(ReadMessageBox(window.hwnd), IDOK);
+                }
+            }
+            if (!isScore) {
+                continue;
+            }
+            if (score != window.hwnd) {
+                score = window.hwnd;
+                scoreAnswered = Clock::now();
+                if (!Check(ClickButton(score, online ? kOnlineResultsButton : kViewLocallyButton),
+                           online ? "pressing Online Results" : "pressing View Locally")) {
+                    return false;
+                }
+                if (online) {
+                    Sleep(4000);
+                    shots.Take(score, "online");
+                }
+            } else if (Clock::now() - scoreAnswered > Milliseconds{15000}) {
+                // Still open long after going online: close it as a user would.
+                scoreAnswered = Clock::now();
+                Check(ClickButton(score, kViewLocallyButton), "pressing View Locally");
+            }
+        }
+        Sleep(200);
+    }
+    Settle(main);
+    Sleep(300);
+    shots.Take(main, "tab");
+    return true;
 }
 
 int Tour() {
@@ -51,12 +186,17 @@ int Tour() {
         std::snprintf(name, sizeof(name), "%02d-tab-%s", index + 2, names[index].c_str());
         SaveScreenshot(main, name);
     }
-    tabs.SelectPage(0);
-    Check(ClickButton(main, kExitButton), "pressing Exit");
-    return Check(tarvik.WaitForExit(), "waiting for Tarvik to end") ? 0 : 1;
+    Shots shots(static_cast<int>(names.size()) + 2);
+    const bool benchmarked =
+        RunStandardBenchmark(tarvik, tabs, shots) && FollowResults(tarvik, main, shots);
+    const bool ended = Check(ClickButton(main, kExitButton), "pressing Exit") &&
+                       Check(tarvik.WaitForExit(), "waiting for Tarvik to end");
+    return benchmarked && ended ? 0 : 1;
 }
 
 }  // namespace
 }  // namespace tarvik::e2e
 
-int main() { return tarvik::e2e::Tour(); }
+int main() {
+    return tarvik::e2e::Tour();
+}
