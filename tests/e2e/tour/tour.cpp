@@ -140,6 +140,9 @@ bool FollowResults(const TarvikProcess& tarvik, HWND main, Shots& shots) {
                 if (online) {
                     Sleep(4000);
                     shots.Take(score, "online");
+                    // The wait was no quiet time: look again for what the upload brought up.
+                    lastSeen = Clock::now();
+                    break;
                 }
             } else if (Clock::now() - scoreAnswered > Milliseconds{15000}) {
                 // Still open long after going online: close it as a user would.
