@@ -10,6 +10,17 @@ fuzz_seconds=${FUZZ_SECONDS:-30}
 passed=0
 failed=0
 
+count_plain() {  # adds up a "LABEL: N passed, M failed" line of a log
+    local summary
+    summary=$(grep -E "^$1: [0-9]+ passed, [0-9]+ failed" "$2" | tail -n 1)
+    if [ -n "$summary" ]; then
+        passed=$((passed + $(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$summary")))
+        failed=$((failed + $(sed -E 's/.*passed, ([0-9]+) failed.*/\1/' <<<"$summary")))
+    else
+        failed=$((failed + 1))
+    fi
+}
+
 count() {  # adds up ctest's summary line of a log
     local summary
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)
@@ -45,14 +56,8 @@ for target in build/fuzz/tests/fuzz/*_fuzz; do
 done
 
 echo "== Results server (PHP)"
-if php server/tests/run-tests.php | tee build/server-tests.log; then :; fi
-summary=$(grep -E '^server: [0-9]+ passed, [0-9]+ failed' build/server-tests.log | tail -n 1)
-if [ -n "$summary" ]; then
-    passed=$((passed + $(sed -E 's/server: ([0-9]+) passed.*/\1/' <<<"$summary")))
-    failed=$((failed + $(sed -E 's/.*passed, ([0-9]+) failed.*/\1/' <<<"$summary")))
-else
-    failed=$((failed + 1))
-fi
+php server/tests/run-tests.php | tee build/server-tests.log || true
+count_plain server build/server-tests.log
 
 echo "== Native unit tests (AddressSanitizer, UBSan)"
 cmake -S . -B build/native -DTARVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -65,6 +70,10 @@ cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCM
 cmake --build build/win -j "$jobs"
 tools/with-display.sh ctest --test-dir build/win -j "$jobs" --output-on-failure | tee build/win/ctest.log || true
 count build/win/ctest.log
+
+echo "== Live upload through WinINet to the results server"
+tools/with-display.sh tests/upload/post_to_server.sh build/win | tee build/upload-live.log || true
+count_plain upload-live build/upload-live.log
 if compgen -G "build/win/screenshots/*.png" >/dev/null; then
     echo "Screenshots: $(pwd)/build/win/screenshots"
 fi
