@@ -18,15 +18,11 @@
 #include "sysinfo/win32/video_card.h"
 #include "sysinfo/win32/windows_facts.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/win32/support/page_host.h"
 #include "widgets/button_colors.h"
 
 namespace tarvik {
 namespace {
-
-class NoPages : public PageSwitcher {
-  public:
-    void ShowPage(int) override {}
-};
 
 // A game folder under the temporary folder with an optional manifest; gone with the object.
 class GameFolder {
@@ -60,18 +56,6 @@ class GameFolder {
     std::string path_;
 };
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-INT_PTR CALLBACK HostProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
 // The Main tab as the program shows it: the only page of a tab set inside a visible window.
 struct OpenedMainTab {
     OpenedMainTab(HWND host, bool demo, const std::string& gameFolder,
@@ -104,28 +88,7 @@ struct OpenedMainTab {
     TabSet tabs;
 };
 
-// One visible window for every case (under Wine without a window manager, destroying a shown
-// top-level window takes seconds; the tab sets inside it come and go at once).
-class MainTab : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        alignas(4) WORD words[16] = {};  // DLGTEMPLATE, then no menu, default class, no title
-        auto* header = reinterpret_cast<DLGTEMPLATE*>(words);
-        header->style = WS_POPUP | WS_BORDER | DS_CONTROL;
-        header->dwExtendedStyle = WS_EX_CONTROLPARENT;
-        host_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), header, nullptr, HostProc, 0);
-        SetWindowPos(host_, HWND_TOPMOST, 40, 40, 480, 400, SWP_SHOWWINDOW);
-        PumpMessages();
-    }
-    static void TearDownTestSuite() {
-        DestroyWindow(host_);
-        PumpMessages();
-    }
-    void SetUp() override { ASSERT_NE(host_, nullptr); }
-
-    static HWND host_;
-};
-HWND MainTab::host_ = nullptr;
+class MainTab : public HostWindowSuite {};
 
 TEST_F(MainTab, ShowsTheGameAndTheMachine) {
     struct Case {
@@ -187,7 +150,7 @@ TEST_F(MainTab, ShowsTheGameAndTheMachine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const GameFolder game(c.manifest);
-        const OpenedMainTab tab(host_, c.demo, game.Path(), c.facts);
+        const OpenedMainTab tab(Host(), c.demo, game.Path(), c.facts);
         ASSERT_NE(tab.page->Handle(), nullptr);
         EXPECT_EQ(tab.Text(IDC_MAIN_EDITION), c.edition);
         EXPECT_EQ(tab.Text(IDC_MAIN_VERSION), c.version);
@@ -209,7 +172,7 @@ TEST_F(MainTab, ShowsTheGameAndTheMachine) {
 
 TEST_F(MainTab, BenchmarkButtonIsAnImageButton) {
     const GameFolder game("[UT2003]\r\nversion=2225\r\n");
-    const OpenedMainTab tab(host_, false, game.Path(), SystemFacts{});
+    const OpenedMainTab tab(Host(), false, game.Path(), SystemFacts{});
     const CButtonST& button = tab.page->BenchmarkButton();
     HWND window = tab.page->Item(IDC_MAIN_BENCHMARK);
     ASSERT_EQ(button.Handle(), window) << "the dialog's own button is taken over";
@@ -263,7 +226,7 @@ TEST_F(MainTab, BenchmarkButtonIsAnImageButton) {
 
 TEST_F(MainTab, DescribesThisMachine) {
     const GameFolder game("[UT2003]\r\nversion=2225\r\n");
-    const OpenedMainTab tab(host_, false, game.Path(), std::nullopt);
+    const OpenedMainTab tab(Host(), false, game.Path(), std::nullopt);
 
     const CCpuInfo cpu;
     const std::string processor = tab.Text(IDC_MAIN_CPU);

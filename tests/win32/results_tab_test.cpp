@@ -21,23 +21,11 @@
 #include "results/results_text.h"
 #include "results/win32/loading_dialog.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/win32/support/page_host.h"
 #include "tests/common/scripted_file_chooser.h"
 
 namespace tarvik {
 namespace {
-
-class NoPages : public PageSwitcher {
-  public:
-    void ShowPage(int) override {}
-};
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 std::string TempName(const char* prefix) {
     char temp[MAX_PATH] = "";
@@ -127,10 +115,6 @@ const std::vector<BenchmarkRun> kFiveRunsTwoMachines = {
     {"e.csv", "dm-antalus", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1280x960", "18.1", 33},
 };
 
-INT_PTR CALLBACK HostProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
 // The Results tab as the program shows it: the only page of a tab set, so creating the set
 // makes it active and it loads at once.
 struct OpenedResultsTab {
@@ -177,28 +161,7 @@ struct OpenedResultsTab {
     TabSet tabs;
 };
 
-// One visible window for every case: under Wine without a window manager, destroying a shown
-// top-level window is slow, while the tab sets inside it come and go at once.
-class ResultsTab : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        alignas(4) WORD words[16] = {};  // DLGTEMPLATE, then no menu, default class, no title
-        auto* header = reinterpret_cast<DLGTEMPLATE*>(words);
-        header->style = WS_POPUP | WS_BORDER | DS_CONTROL;
-        header->dwExtendedStyle = WS_EX_CONTROLPARENT;
-        host_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), header, nullptr, HostProc, 0);
-        SetWindowPos(host_, HWND_TOPMOST, 40, 40, 480, 400, SWP_SHOWWINDOW);
-        PumpMessages();
-    }
-    static void TearDownTestSuite() {
-        DestroyWindow(host_);
-        PumpMessages();
-    }
-    void SetUp() override { ASSERT_NE(host_, nullptr); }
-
-    static HWND host_;
-};
-HWND ResultsTab::host_ = nullptr;
+class ResultsTab : public HostWindowSuite {};
 
 TEST_F(ResultsTab, ListsTheNewestRunsWhenItBecomesActive) {
     struct Case {
@@ -219,7 +182,7 @@ TEST_F(ResultsTab, ListsTheNewestRunsWhenItBecomesActive) {
         const GameWithRuns game(*c.runs);
         ResultSettings settings;
         settings.maxResults = c.maxResults;
-        OpenedResultsTab tab(host_, game.Path(), settings);
+        OpenedResultsTab tab(Host(), game.Path(), settings);
 
         EXPECT_EQ(tab.state.results.Count(), c.records);
         EXPECT_EQ(tab.ListLines(), game.ExpectedLines(settings));
@@ -254,7 +217,7 @@ TEST_F(ResultsTab, SavesTheListAsCrLfLines) {
         {"a folder", folder, nullptr, false},
         {"a missing folder", missingFolder, nullptr, false},
     };
-    OpenedResultsTab tab(host_, game.Path());
+    OpenedResultsTab tab(Host(), game.Path());
     const std::vector<std::string> lines = tab.ListLines();
     ASSERT_FALSE(lines.empty());
     std::string expected;
@@ -320,7 +283,7 @@ TEST_F(ResultsTab, ChartButtonsSayWhenThereIsNothingToShow) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const GameWithRuns game(*c.runs);
-        OpenedResultsTab tab(host_, game.Path());
+        OpenedResultsTab tab(Host(), game.Path());
         for (const int button : {IDC_RESULTS_BAR_GRAPH, IDC_RESULTS_LINE_GRAPH}) {
             tab.prompt.messages.clear();
             tab.Click(button);

@@ -15,17 +15,13 @@
 
 #include "res/resource_ids.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/win32/support/page_host.h"
 #include "upload/score.h"
 #include "upload/win32/http_upload.h"
 #include "upload/win32/reply_page.h"
 
 namespace tarvik {
 namespace {
-
-class NoPages : public PageSwitcher {
-  public:
-    void ShowPage(int) override {}
-};
 
 // A CSV folder and a network that the test writes: what the dialog saw and did is recorded.
 class ScriptedPlatform : public ScoreDialogPlatform {
@@ -124,14 +120,6 @@ struct ScoreDialogFixture : ::testing::Test {
     PageContext context{state, pages, prompt};
     ScriptedPlatform platform;
 };
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // The dialog as the program opens it, but modeless so the test can drive it.
 struct OpenedScoreDialog {
