@@ -46,6 +46,16 @@ run() {
         shots=$(dirname "$bin")/screenshots
         rm -f "$shots"/[0-9][0-9]-*.png
         wine "$bin/tarvik_tour.exe" || echo "The tour stopped early (see above)."
+        # The reply page the score was posted to, as a browser shows it.
+        reply=$(find "$WINEPREFIX/drive_c" -name upld.html 2>/dev/null | head -n 1)
+        if [ -n "$reply" ] && command -v chromium >/dev/null 2>&1; then
+            chromium --headless --no-sandbox --disable-gpu --no-first-run \
+                --disable-background-networking --disable-component-update --disable-sync \
+                --user-data-dir="$(mktemp -d)" --window-size=1000,800 \
+                --screenshot="$shots/13-reply-page.png" "file://$reply" >/dev/null 2>&1 || true
+        elif [ -n "$reply" ]; then
+            echo "The server's reply page: $reply (install chromium to get a screenshot of it)"
+        fi
         tools/wine/convert-screenshots.sh "$shots"
         echo "Screenshots of what Tarvik showed: $shots"
         ls "$shots" | grep -E '^[0-9][0-9]-' || true
