@@ -14,8 +14,8 @@ import struct
 import sys
 
 
-def read_rgba(spec):
-    size_text, path = spec.split(":", 1)
+def read_rgba(entry):
+    size_text, path = entry.split(":", 1)
     size = int(size_text)
     with open(path, "rb") as f:
         data = f.read()
@@ -89,8 +89,8 @@ def write_container(path, kind, entries):
 def main(argv):
     if len(argv) >= 4 and argv[1] == "ico":
         entries = []
-        for spec in argv[3:]:
-            size, rgba = read_rgba(spec)
+        for entry in argv[3:]:
+            size, rgba = read_rgba(entry)
             entries.append((size, icon_image(size, rgba), 1, 32))
         write_container(argv[2], 1, entries)
     elif len(argv) == 6 and argv[1] == "cur":
