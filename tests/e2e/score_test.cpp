@@ -1,0 +1,100 @@
+// The end of the standard benchmark as a user meets it: the score dialog over the Results tab,
+// its score, and an upload that cannot reach the results server.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "results/csv_parser.h"
+#include "tests/e2e/harness/game_traces.h"
+#include "tests/e2e/harness/harness.h"
+#include "upload/score.h"
+
+namespace tarvik::e2e {
+namespace {
+
+constexpr int kBenchmarkButton = 1001;
+constexpr int kResultsPage = 4;
+constexpr int kResultsList = 1035;
+constexpr int kScoreText = 1156;
+constexpr int kOnlineResults = 1;
+constexpr int kViewLocally = 2;
+constexpr Milliseconds kBenchmarkTimeout{120000};
+
+bool IsScoreDialog(const WindowInfo& window) {
+    return window.className == "#32770" && window.title == "Tarvik Score";
+}
+
+// The Results page among the sheet's pages. While the score dialog is up the page is still
+// becoming the active one, so the sheet does not name it as current yet.
+HWND ResultsPage(HWND sheet) {
+    for (HWND child = GetWindow(sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgItem(child, kResultsList)) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+// The score the four newest result files give, computed by the core as the dialog should.
+std::string ExpectedScoreText(const std::string& gameFolder) {
+    std::vector<std::string> names = ResultFileNames(gameFolder);
+    std::vector<MapResult> records;
+    const ResultSettings settings{4, 10, false};
+    for (auto name = names.rbegin(); name != names.rend() && records.size() < 4; ++name) {
+        auto record = ParseCsv(JoinPath(ResultFolder(gameFolder), *name), settings);
+        if (record) {
+            records.push_back(*record);
+        }
+    }
+    return records.size() == 4 ? ScoreText(ScoreOf(records).score) : std::string("(no score)");
+}
+
+TEST(ScoreDialog, ShowsTheScoreOfTheFourNewFilesAndSaysWhenTheUploadFails) {
+    GameFixture game;
+    ASSERT_TRUE(game.Install(Installed::Full));
+    TarvikProcess tarvik;
+    ProcessOptions options;
+    // Nothing listens on the discard port: the upload must fail and say so.
+    options.environment = {{"UT2003SIM_TIME_SCALE", "0"}, {"TARVIK_RESULTS_SERVER", "127.0.0.1:9"}};
+    ASSERT_TRUE(tarvik.Start(options));
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitForMainWindow(tarvik, &main));
+    RemoteTabSet tabs;
+    ASSERT_TRUE(RemoteTabSet::Find(main, &tabs));
+    ASSERT_TRUE(ClickButton(tabs.CurrentPage(), kBenchmarkButton));
+
+    HWND score = nullptr;
+    ASSERT_TRUE(
+        WaitForWindow(tarvik, IsScoreDialog, "the score dialog", &score, kBenchmarkTimeout));
+    EXPECT_EQ(tabs.CurrentIndex(), kResultsPage);
+    EXPECT_EQ(ControlText(score, kScoreText), ExpectedScoreText(game.GameFolder()));
+
+    const std::vector<std::string> lines = ListBoxLines(ResultsPage(tabs.Sheet()), kResultsList);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "**** Map results ****"), 4)
+        << "the Results tab lists: " << QuotedList(lines);
+    Settle(score);
+    EXPECT_TRUE(SaveScreenshot(score, "score_dialog"));
+
+    ASSERT_TRUE(ClickButton(score, kOnlineResults));
+    MessageBoxInfo failure;
+    ASSERT_TRUE(WaitForMessageBox(tarvik, &failure, Milliseconds{60000}));
+    EXPECT_EQ(failure.caption, "!");
+    EXPECT_EQ(failure.text.rfind("The upload to 127.0.0.1:9 failed", 0), 0u)
+        << "the message says: " << failure.text;
+    ASSERT_TRUE(PressMessageBoxButton(failure, IDOK));
+    EXPECT_TRUE(IsWindow(score) && IsWindowVisible(score))
+        << "the score dialog should stay open after a failed upload";
+
+    ASSERT_TRUE(ClickButton(score, kViewLocally));
+    EXPECT_TRUE(WaitForWindowGone(tarvik, IsScoreDialog, "the score dialog"));
+    EXPECT_TRUE(IsResponsive(main));
+    ASSERT_TRUE(ClickButton(main, IDOK));
+    EXPECT_TRUE(tarvik.WaitForExitCode(0));
+}
+
+}  // namespace
+}  // namespace tarvik::e2e
