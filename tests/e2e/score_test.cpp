@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,80 @@ TEST(ScoreDialog, ShowsTheScoreOfTheFourNewFilesAndSaysWhenTheUploadFails) {
     ASSERT_TRUE(ClickButton(score, kViewLocally));
     EXPECT_TRUE(WaitForWindowGone(tarvik, IsScoreDialog, "the score dialog"));
     EXPECT_TRUE(IsResponsive(main));
+    ASSERT_TRUE(ClickButton(main, IDOK));
+    EXPECT_TRUE(tarvik.WaitForExitCode(0));
+}
+
+// The results server started for this test by ctest (see CMakeLists.txt): its port, read from the
+// file the start script wrote; empty when there is none.
+std::string TestServerAddress() {
+    const char* portFile = std::getenv("TARVIK_E2E_SERVER_PORT_FILE");
+    if (!portFile || !*portFile) {
+        return {};
+    }
+    std::string windowsPath = std::string("Z:") + portFile;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    std::string port = ReadWholeFile(windowsPath);
+    port.erase(std::remove_if(port.begin(), port.end(), [](char c) { return c < '0' || c > '9'; }),
+               port.end());
+    return port.empty() ? std::string() : "127.0.0.1:" + port;
+}
+
+// The shell's "open" of a page is recorded here instead of starting a browser.
+const char* const kPageOpenRecord = "C:\\page-opened.txt";
+
+std::string OpenedPage() {
+    std::string record = ReadWholeFile(kPageOpenRecord);
+    record.erase(std::remove_if(record.begin(), record.end(),
+                                [](char c) { return c == '"' || c == '\r' || c == '\n'; }),
+                 record.end());
+    while (!record.empty() && record.back() == ' ') {
+        record.pop_back();
+    }
+    return record;
+}
+
+TEST(ScoreDialog, OnlineResultsPostsTheScoreAndOpensTheServersReply) {
+    const std::string server = TestServerAddress();
+    if (server.empty()) {
+        GTEST_SKIP() << "no results server was started for this test";
+    }
+    GameFixture game;
+    ASSERT_TRUE(game.Install(Installed::Full));
+    DeleteFileA(kPageOpenRecord);
+    ASSERT_EQ(
+        SetOpenCommand(".html", std::string("C:\\windows\\system32\\cmd.exe /c echo \"%1\">>\"") +
+                                    kPageOpenRecord + "\""),
+        ERROR_SUCCESS);
+    TarvikProcess tarvik;
+    ProcessOptions options;
+    options.environment = {{"UT2003SIM_TIME_SCALE", "0"}, {"TARVIK_RESULTS_SERVER", server}};
+    ASSERT_TRUE(tarvik.Start(options));
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitForMainWindow(tarvik, &main));
+    RemoteTabSet tabs;
+    ASSERT_TRUE(RemoteTabSet::Find(main, &tabs));
+    ASSERT_TRUE(ClickButton(tabs.CurrentPage(), kBenchmarkButton));
+
+    HWND score = nullptr;
+    ASSERT_TRUE(
+        WaitForWindow(tarvik, IsScoreDialog, "the score dialog", &score, kBenchmarkTimeout));
+    const std::string scoreText = ControlText(score, kScoreText);
+    ASSERT_TRUE(ClickButton(score, kOnlineResults));
+    ASSERT_TRUE(WaitUntil([] { return !OpenedPage().empty(); }, Milliseconds{60000}))
+        << "no page was opened; the program shows: " << DescribeWindows(tarvik.Pid());
+
+    const std::string page = OpenedPage();
+    EXPECT_NE(page.find("upld.html"), std::string::npos) << page;
+    const std::string reply = ReadWholeFile(page);
+    EXPECT_NE(reply.find("Your Tarvik score"), std::string::npos) << reply.substr(0, 400);
+    EXPECT_NE(reply.find(scoreText), std::string::npos)
+        << "the reply does not show the score " << scoreText;
+    EXPECT_TRUE(MessageBoxes(tarvik.Pid()).empty()) << DescribeWindows(tarvik.Pid());
+    EXPECT_TRUE(IsWindow(score) && IsWindowVisible(score)) << "the dialog stays open";
+
+    ASSERT_TRUE(ClickButton(score, kViewLocally));
+    EXPECT_TRUE(WaitForWindowGone(tarvik, IsScoreDialog, "the score dialog"));
     ASSERT_TRUE(ClickButton(main, IDOK));
     EXPECT_TRUE(tarvik.WaitForExitCode(0));
 }
