@@ -70,7 +70,7 @@ void Cmain::ShowTexts() const {
 
 bool Cmain::OnCommand(int id, int code, HWND control) {
     if (id == IDC_MAIN_BENCHMARK && code == BN_CLICKED) {
-        RunStandardBenchmark(context_, Handle());
+        RunStandardBenchmark(context_);
         return true;
     }
     return PropertyPage::OnCommand(id, code, control);

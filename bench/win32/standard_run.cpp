@@ -85,7 +85,7 @@ class WindowsStandardRunPlatform : public StandardRunPlatform {
 
 }  // namespace
 
-void RunStandardBenchmark(const PageContext& context, HWND) {
+void RunStandardBenchmark(const PageContext& context) {
     WindowsStandardRunPlatform platform(context.state, context.prompt);
     // The window does not answer while the game runs; a wait cursor says why.
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
