@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "tests/common/temp_folder_test.h"
 
 namespace tarvik {
 namespace {
@@ -18,37 +19,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kNone = "<default>";
 
-// Each test gets a folder of its own, removed afterwards (also when permissions were taken).
-class IniExTest : public ::testing::Test {
+class IniExTest : public TempFolderTest {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::path(::testing::TempDir()) /
-                  ("tarvik_ini_" + std::string(info->name()) + "_" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code error;
-        for (const auto& entry : fs::recursive_directory_iterator(folder_, error)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(folder_, error);
-    }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-        return PathOf(name);
-    }
-
-    static std::string Read(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-
     std::set<std::string> Entries() const {
         std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder_)) {
@@ -58,8 +30,6 @@ class IniExTest : public ::testing::Test {
     }
 
     static bool RunningAsRoot() { return geteuid() == 0; }
-
-    fs::path folder_;
 };
 
 struct ReadCase {

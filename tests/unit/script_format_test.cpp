@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/common/recording_prompt.h"
+#include "tests/common/temp_folder_test.h"
 
 namespace tarvik {
 namespace {
@@ -20,34 +21,7 @@ namespace fs = std::filesystem;
 constexpr const char* kDemoRefusal =
     "This script cannot be run without the full version of UT 2003";
 
-class ScriptFormatTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::path(::testing::TempDir()) /
-                  ("tarvik_script_" + std::string(info->name()) + "_" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(folder_, error);
-    }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-        return PathOf(name);
-    }
-
-    static std::string Read(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-
-    fs::path folder_;
-};
+class ScriptFormatTest : public TempFolderTest {};
 
 // A bot-match script as a user might have edited it: every map but the first is "DM-Map.ut2".
 std::string BotmatchScript(const std::string& nbots, const std::string& systemIni,
