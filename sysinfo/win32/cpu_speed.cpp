@@ -8,9 +8,13 @@
 namespace tarvik {
 namespace {
 
-// Spins on the performance counter until `milliseconds` have passed. Without a performance
-// counter it returns at once.
-void BusyDelay(std::int64_t milliseconds) {
+// Spins on the performance counter until `milliseconds` have passed (busy), or runs the same
+// set-up and counter readings without the wait (the loop ends after the first reading unless it
+// lands exactly on `ticks`): what the busy count carries on top of the clock cycles themselves.
+// One body for both, so the two counts differ only by the wait. Without a performance counter
+// it returns at once.
+template <bool kBusy>
+void Delay(std::int64_t milliseconds) {
     LARGE_INTEGER frequency;
     if (!QueryPerformanceFrequency(&frequency)) {
         return;
@@ -21,24 +25,8 @@ void BusyDelay(std::int64_t milliseconds) {
     QueryPerformanceCounter(&start);
     do {
         QueryPerformanceCounter(&now);
-    } while (now.QuadPart - start.QuadPart < ticks);
-}
-
-// The same set-up and counter readings as BusyDelay without the wait (the loop ends after the
-// first reading unless it lands exactly on `ticks`): what the busy count carries on top of the
-// clock cycles themselves.
-void OverheadDelay(std::int64_t milliseconds) {
-    LARGE_INTEGER frequency;
-    if (!QueryPerformanceFrequency(&frequency)) {
-        return;
-    }
-    const std::int64_t ticks = (frequency.QuadPart / 1000) * milliseconds;
-    LARGE_INTEGER start;
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&start);
-    do {
-        QueryPerformanceCounter(&now);
-    } while (now.QuadPart - start.QuadPart == ticks);
+    } while (kBusy ? now.QuadPart - start.QuadPart < ticks
+                   : now.QuadPart - start.QuadPart == ticks);
 }
 
 // Time-stamp counter cycles spent in `delay`. Windows leaves RDTSC open to user mode
@@ -54,8 +42,8 @@ std::int64_t CountCycles(void (*delay)(std::int64_t)) {
 }  // namespace
 
 CCpuSpeed::CCpuSpeed() {
-    const std::int64_t busy = CountCycles(BusyDelay);
-    const std::int64_t overhead = CountCycles(OverheadDelay);
+    const std::int64_t busy = CountCycles(Delay<true>);
+    const std::int64_t overhead = CountCycles(Delay<false>);
     clockMhz_ = ClockMhzFromCounts(busy, overhead);
 }
 
