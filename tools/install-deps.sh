@@ -2,7 +2,8 @@
 # Installs what building and testing Tarvik needs on Debian/Ubuntu, when it is missing.
 set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev zlib1g-dev clang libclang-rt-14-dev
-          mingw-w64 wine wine64 xvfb xauth fp-utils imagemagick php-cli php-sqlite3 util-linux)
+          mingw-w64 wine wine64 xvfb xauth fp-utils imagemagick php-cli php-sqlite3 util-linux
+          fonts-liberation)
 missing=()
 for package in "${packages[@]}"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
