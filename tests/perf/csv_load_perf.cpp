@@ -187,13 +187,15 @@ void DropFromPageCache(const BenchmarkGameFolder& game) {
     }
 }
 
+enum class PageCache { kKept, kEmptied };
+
 // Both, alternately, so that a busy machine slows them alike.
-void RunPaired(benchmark::State& state, bool coldCache, PairedTotals& last) {
+void RunPaired(benchmark::State& state, PageCache cache, PairedTotals& last) {
     using Clock = std::chrono::steady_clock;
     const BenchmarkGameFolder& game = GameFolder();
     PairedTotals totals;
     for (auto _ : state) {
-        if (coldCache) {
+        if (cache == PageCache::kEmptied) {
             DropFromPageCache(game);
         }
         const auto start = Clock::now();
@@ -202,7 +204,7 @@ void RunPaired(benchmark::State& state, bool coldCache, PairedTotals& last) {
             benchmark::DoNotOptimize(FreadAll(game, buffer));
         }
         const auto middle = Clock::now();
-        if (coldCache) {
+        if (cache == PageCache::kEmptied) {
             DropFromPageCache(game);
         }
         const auto loadStart = Clock::now();
@@ -218,11 +220,11 @@ void RunPaired(benchmark::State& state, bool coldCache, PairedTotals& last) {
 }
 
 void BM_CsvLoadVersusFread(benchmark::State& state) {
-    RunPaired(state, false, LastPairedRuns().warm);
+    RunPaired(state, PageCache::kKept, LastPairedRuns().warm);
 }
 
 void BM_CsvColdLoadVersusFread(benchmark::State& state) {
-    RunPaired(state, true, LastPairedRuns().cold);
+    RunPaired(state, PageCache::kEmptied, LastPairedRuns().cold);
 }
 
 BENCHMARK(BM_CsvLoadNewest16)->Unit(benchmark::kMillisecond)->MinTime(1.0);
