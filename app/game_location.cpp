@@ -1,7 +1,7 @@
 #include "app/game_location.h"
 
 #include "app/app_state.h"
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik {
 

@@ -5,15 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace tarvik {
+#include "base/geometry.h"
 
-struct PixelRect {
-    int left, top, right, bottom;  // right and bottom exclusive
-    bool operator==(const PixelRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
-    }
-};
+namespace tarvik {
 
 // How many rectangles go into one region call.
 constexpr std::size_t kRectsPerRegionCall = 3000;

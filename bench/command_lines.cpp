@@ -1,6 +1,6 @@
 #include "bench/command_lines.h"
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik {
 namespace {

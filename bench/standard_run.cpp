@@ -1,6 +1,6 @@
 #include "bench/standard_run.h"
 
-#include "app/format.h"
+#include "base/format.h"
 #include "bench/command_lines.h"
 #include "results/list_order.h"
 

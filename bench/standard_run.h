@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 namespace tarvik {
 

@@ -3,7 +3,7 @@
 // hook and, while a game runs, looks at the foreground window and the process list now and
 // then. It blocks while nothing happens and never touches the game's process beyond waiting
 // for it to end.
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "quenby32/run_watch.h"
 
 #include <windows.h>

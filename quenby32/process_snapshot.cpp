@@ -1,6 +1,6 @@
 #include "quenby32/process_snapshot.h"
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 
 #include <windows.h>
 #include <psapi.h>

@@ -12,7 +12,7 @@
 #include <new>
 #include <system_error>
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "results/csv_parser.h"
 #include "results/list_order.h"
 

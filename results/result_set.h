@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 #include "results/map_result.h"
 
 namespace tarvik {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik {
 namespace {

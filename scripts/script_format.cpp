@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "scripts/ini_ex.h"
 
 namespace tarvik {

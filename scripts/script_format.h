@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 namespace tarvik {
 

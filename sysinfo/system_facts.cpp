@@ -1,6 +1,6 @@
 #include "sysinfo/system_facts.h"
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik {
 namespace {

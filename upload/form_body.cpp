@@ -1,6 +1,6 @@
 #include "upload/form_body.h"
 
-#include "app/format.h"
+#include "base/format.h"
 #include "sysinfo/system_facts.h"
 
 namespace tarvik {

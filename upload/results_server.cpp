@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik {
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "results/list_order.h"
 
 namespace tarvik {

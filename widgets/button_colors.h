@@ -2,29 +2,10 @@
 // Colour rules of the image push button, free of any window: the six colour slots, which slot
 // paints which state, shade offsets, and the pixel arithmetic of the grey and darker image copies.
 #include <array>
-#include <cstdint>
+
+#include "base/color.h"
 
 namespace tarvik {
-
-// A colour as the Windows API holds it: 0x00BBGGRR.
-using ColorValue = std::uint32_t;
-
-constexpr ColorValue MakeColorValue(int red, int green, int blue) {
-    return static_cast<ColorValue>(red & 0xFF) | (static_cast<ColorValue>(green & 0xFF) << 8) |
-           (static_cast<ColorValue>(blue & 0xFF) << 16);
-}
-constexpr int RedOf(ColorValue color) {
-    return static_cast<int>(color & 0xFF);
-}
-constexpr int GreenOf(ColorValue color) {
-    return static_cast<int>((color >> 8) & 0xFF);
-}
-constexpr int BlueOf(ColorValue color) {
-    return static_cast<int>((color >> 16) & 0xFF);
-}
-
-// What GetColor answers for a slot that does not exist (the API's CLR_INVALID).
-constexpr ColorValue kInvalidColorValue = 0xFFFFFFFFu;
 
 enum ButtonColorSlot {
     kColorBackgroundIn = 0,  // mouse over or pressed

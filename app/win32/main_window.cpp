@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "app/win32/about_tab.h"
 #include "app/win32/game_registry.h"
 #include "app/win32/self_check.h"

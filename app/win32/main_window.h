@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/prompt.h"
-#include "app/win32/dialog.h"
-#include "app/win32/self_resource.h"
+#include "base/prompt.h"
+#include "base/win32/dialog.h"
+#include "base/win32/self_resource.h"
 #include "app/win32/tab_set.h"
 #include "widgets/win32/button_st.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The splash picture shown for two seconds at start-up.
-#include "app/win32/dialog.h"
+#include "base/win32/dialog.h"
 
 namespace tarvik {
 

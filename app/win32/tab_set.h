@@ -3,7 +3,7 @@
 // OK, Cancel or Apply buttons of its own.
 #include <vector>
 
-#include "app/win32/property_page.h"
+#include "base/win32/property_page.h"
 
 namespace tarvik {
 

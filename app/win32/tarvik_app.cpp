@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "app/win32/main_window.h"
 #include "app/win32/self_check.h"
 #include "app/win32/splash.h"

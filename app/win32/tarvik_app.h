@@ -1,8 +1,8 @@
 #pragma once
 // Start-up: refuses old Windows and a second copy, shows the splash, then the main window.
 #include "app/app_state.h"
-#include "app/win32/message_box_prompt.h"
-#include "app/win32/self_resource.h"
+#include "base/win32/message_box_prompt.h"
+#include "base/win32/self_resource.h"
 
 namespace tarvik {
 

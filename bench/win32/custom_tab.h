@@ -1,7 +1,7 @@
 #pragma once
 // The Custom tab: benchmark scripts.
 #include "app/app_state.h"
-#include "app/win32/property_page.h"
+#include "base/win32/property_page.h"
 
 namespace tarvik {
 

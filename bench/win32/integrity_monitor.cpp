@@ -1,6 +1,6 @@
 #include "bench/win32/integrity_monitor.h"
 
-#include "app/format.h"
+#include "base/format.h"
 #include "res/resource_ids.h"
 
 #include <vector>

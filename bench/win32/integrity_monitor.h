@@ -2,8 +2,8 @@
 // The standard run's guard against interference: quenby32.dll, written out from the program's
 // resources, loaded, armed for the runs and asked after each; released, unloaded and deleted
 // when this object goes.
-#include "app/win32/handles.h"
-#include "app/win32/self_resource.h"
+#include "base/win32/handles.h"
+#include "base/win32/self_resource.h"
 #include "quenby32/quenby32.h"
 
 #include <windows.h>

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 #include "bench/win32/standard_run.h"
 #include "res/resource_ids.h"
 #include "sysinfo/system_facts.h"

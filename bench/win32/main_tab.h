@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/win32/property_page.h"
+#include "base/win32/property_page.h"
 #include "sysinfo/win32/system_facts_reader.h"
 #include "widgets/win32/button_st.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace tarvik {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 namespace tarvik {
 

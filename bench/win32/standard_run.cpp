@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/format.h"
-#include "app/win32/self_resource.h"
+#include "base/format.h"
+#include "base/win32/self_resource.h"
 #include "bench/standard_run.h"
 #include "bench/win32/integrity_monitor.h"
 #include "bench/win32/run_driver.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "res/resource_ids.h"
 
 namespace tarvik {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/prompt.h"
-#include "app/win32/dialog.h"
+#include "base/prompt.h"
+#include "base/win32/dialog.h"
 #include "results/result_set.h"
 
 namespace tarvik {

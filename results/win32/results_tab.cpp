@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/format.h"
-#include "app/prompt.h"
-#include "app/win32/handles.h"
+#include "base/format.h"
+#include "base/prompt.h"
+#include "base/win32/handles.h"
 #include "res/resource_ids.h"
 #include "results/results_text.h"
 #include "results/win32/loading_dialog.h"

@@ -1,9 +1,9 @@
 #pragma once
 // The Results tab: the newest results as text, graphs and a saved file.
 #include "app/app_state.h"
-#include "app/file_chooser.h"
-#include "app/win32/open_save_dialogs.h"
-#include "app/win32/property_page.h"
+#include "base/file_chooser.h"
+#include "base/win32/open_save_dialogs.h"
+#include "base/win32/property_page.h"
 #include "widgets/win32/button_st.h"
 #include "widgets/win32/hscroll_list_box.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace tarvik {
 namespace {

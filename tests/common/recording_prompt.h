@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 namespace tarvik {
 

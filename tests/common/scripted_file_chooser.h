@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_chooser.h"
+#include "base/file_chooser.h"
 
 namespace tarvik {
 

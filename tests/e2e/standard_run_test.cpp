@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "bench/command_lines.h"
 #include "tests/e2e/harness/game_process.h"
 #include "tests/e2e/harness/game_traces.h"

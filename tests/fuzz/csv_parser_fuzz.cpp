@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "results/csv_parser.h"
 
 namespace {

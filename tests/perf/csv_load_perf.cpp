@@ -17,8 +17,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/format.h"
-#include "app/prompt.h"
+#include "base/format.h"
+#include "base/prompt.h"
 #include "results/result_set.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "tests/common/recording_prompt.h"
 
 namespace tarvik {

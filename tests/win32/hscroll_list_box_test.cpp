@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/win32/gdi.h"
+#include "base/win32/gdi.h"
 
 namespace tarvik {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "scripts/ini_ex.h"
 #include "scripts/script_format.h"
 

@@ -1,6 +1,6 @@
 #include "bench/win32/integrity_monitor.h"
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "quenby32/quenby32.h"
 #include "res/resource_ids.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "results/list_order.h"
 
 namespace tarvik {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "app/win32/tab_set.h"
 #include "res/resource_ids.h"
 #include "results/result_set.h"

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstddef>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "tools/simgame/text.h"
 
 namespace tarvik::simgame {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "results/list_order.h"
 #include "tools/simgame/text.h"
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik::simgame {
 namespace {

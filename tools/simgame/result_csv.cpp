@@ -1,6 +1,6 @@
 #include "tools/simgame/result_csv.h"
 
-#include "app/format.h"
+#include "base/format.h"
 #include "tools/simgame/text.h"
 
 namespace tarvik::simgame {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "tools/simgame/text.h"
 
 namespace tarvik::simgame {

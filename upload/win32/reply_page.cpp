@@ -4,8 +4,8 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
-#include "app/format.h"
-#include "app/win32/handles.h"
+#include "base/format.h"
+#include "base/win32/handles.h"
 
 namespace tarvik {
 

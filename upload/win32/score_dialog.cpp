@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/format.h"
-#include "app/prompt.h"
+#include "base/format.h"
+#include "base/prompt.h"
 #include "res/resource_ids.h"
 #include "results/result_set.h"
 #include "results/win32/csv_folder.h"

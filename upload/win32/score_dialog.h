@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/win32/dialog.h"
+#include "base/win32/dialog.h"
 #include "upload/form_body.h"
 #include "upload/results_server.h"
 #include "upload/win32/http_upload.h"
 #include "widgets/win32/button_st.h"
-#include "widgets/win32/gdi.h"
+#include "base/win32/gdi.h"
 
 namespace tarvik {
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "widgets/button_colors.h"
-#include "widgets/win32/gdi.h"
+#include "base/win32/gdi.h"
 
 namespace tarvik {
 

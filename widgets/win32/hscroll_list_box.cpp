@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "widgets/hscroll_extent.h"
-#include "widgets/win32/gdi.h"
+#include "base/win32/gdi.h"
 
 namespace tarvik {
 

@@ -2,7 +2,7 @@
 // The game process that tarvik.exe starts for a benchmark run, seen from the test.
 #include <windows.h>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "tests/e2e/harness/timing.h"
 
 namespace tarvik::e2e {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "tests/e2e/harness/paths.h"
 
 namespace tarvik::e2e {

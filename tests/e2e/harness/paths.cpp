@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace tarvik::e2e {
 

@@ -1,7 +1,7 @@
 #include "tests/e2e/harness/registry.h"
 
-#include "app/format.h"
-#include "app/win32/handles.h"
+#include "base/format.h"
+#include "base/win32/handles.h"
 
 namespace tarvik::e2e {
 

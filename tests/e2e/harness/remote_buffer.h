@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace tarvik::e2e {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "tests/e2e/harness/paths.h"
 #include "tests/e2e/harness/registry.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "tests/e2e/harness/paths.h"
 #include "tests/e2e/harness/registry.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "tests/e2e/harness/timing.h"
 
 namespace tarvik::e2e {

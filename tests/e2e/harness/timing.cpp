@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik::e2e {
 

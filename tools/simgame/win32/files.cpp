@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/format.h"
-#include "app/win32/handles.h"
+#include "base/format.h"
+#include "base/win32/handles.h"
 #include "tools/simgame/game_paths.h"
 
 namespace tarvik::simgame {

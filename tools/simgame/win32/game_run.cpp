@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/format.h"
+#include "base/format.h"
 #include "tools/simgame/command_line.h"
 #include "tools/simgame/csv_name.h"
 #include "tools/simgame/detail_settings.h"

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/format.h"
-#include "app/win32/handles.h"
+#include "base/format.h"
+#include "base/win32/handles.h"
 #include "tools/simgame/win32/files.h"
 
 namespace tarvik::simgame {

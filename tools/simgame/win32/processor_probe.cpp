@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "tools/simgame/sim_environment.h"
 #include "tools/simgame/text.h"
 

@@ -1,6 +1,6 @@
 #include "tools/simgame/win32/run_window.h"
 
-#include "app/format.h"
+#include "base/format.h"
 
 namespace tarvik::simgame {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 #include "bench/command_lines.h"
 #include "results/csv_parser.h"
 #include "results/list_order.h"

@@ -1,4 +1,4 @@
-#include "app/win32/dialog.h"
+#include "base/win32/dialog.h"
 
 namespace tarvik {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A page of a property sheet: a Dialog that also hears when it becomes or stops being the
 // active page.
-#include "app/win32/dialog.h"
+#include "base/win32/dialog.h"
 
 namespace tarvik {
 

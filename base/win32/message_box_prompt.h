@@ -2,7 +2,7 @@
 // The product's Prompt: real Windows message boxes.
 #include <windows.h>
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 namespace tarvik {
 

@@ -1,4 +1,4 @@
-#include "app/win32/property_page.h"
+#include "base/win32/property_page.h"
 
 namespace tarvik {
 

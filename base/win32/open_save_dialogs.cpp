@@ -1,4 +1,4 @@
-#include "app/win32/open_save_dialogs.h"
+#include "base/win32/open_save_dialogs.h"
 
 #include <commdlg.h>
 

@@ -1,4 +1,4 @@
-#include "app/win32/message_box_prompt.h"
+#include "base/win32/message_box_prompt.h"
 
 namespace tarvik {
 

@@ -1,6 +1,6 @@
-#include "app/win32/self_resource.h"
+#include "base/win32/self_resource.h"
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace tarvik {
 

@@ -2,7 +2,7 @@
 // The product's FileChooser: the common "save as" dialog.
 #include <windows.h>
 
-#include "app/file_chooser.h"
+#include "base/file_chooser.h"
 
 namespace tarvik {
 

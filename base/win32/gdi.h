@@ -3,7 +3,7 @@
 // flicker-free painting.
 #include <windows.h>
 
-#include "app/win32/handles.h"
+#include "base/win32/handles.h"
 
 namespace tarvik {
 
