@@ -43,9 +43,11 @@ run() {
     wine "$bin/make_installation.exe" --folder "$game" --edition full --register full >/dev/null
     export UT2003SIM_TIME_SCALE=$time_scale
     if [ "$headless" = 1 ]; then
-        shots=$(dirname "$bin")/screenshots
+        shots=$demo/screenshots
+        mkdir -p "$shots"
         rm -f "$shots"/[0-9][0-9]-*.png
-        wine "$bin/tarvik_tour.exe" || echo "The tour stopped early (see above)."
+        TARVIK_SCREENSHOTS=$(winepath -w "$shots") wine "$bin/tarvik_tour.exe" ||
+            echo "The tour stopped early (see above)."
         # The reply page the score was posted to, as a browser shows it.
         reply=$(find "$WINEPREFIX/drive_c" -name upld.html 2>/dev/null | head -n 1)
         if [ -n "$reply" ] && command -v chromium >/dev/null 2>&1; then

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -26,6 +27,11 @@ std::string SimulatedGameExePath() {
 }
 
 std::string ScreenshotFolder() {
+    // The demo keeps its pictures beside its own prefix.
+    if (const char* chosen = std::getenv("TARVIK_SCREENSHOTS"); chosen && *chosen) {
+        CreateFolders(chosen);
+        return chosen;
+    }
     const std::string bin = BinFolder();
     const auto slash = bin.find_last_of("\\/");
     const std::string build = slash == std::string::npos ? std::string("..") : bin.substr(0, slash);

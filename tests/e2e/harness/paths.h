@@ -13,7 +13,7 @@ inline constexpr const char* kDemoGameFolder = "C:\\Games\\UT2003 Demo";
 std::string BinFolder();
 std::string TarvikExePath();
 std::string SimulatedGameExePath();
-// "<bin>\..\screenshots", created on first use.
+// "<bin>\..\screenshots", or the folder TARVIK_SCREENSHOTS names; created on first use.
 std::string ScreenshotFolder();
 
 std::string JoinPath(const std::string& folder, const std::string& name);
