@@ -1,6 +1,7 @@
 #include "tools/simgame/installation_files.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -24,7 +25,11 @@ const InstallationFile* Find(const std::vector<InstallationFile>& files, const s
 
 // Reads one key of an installation file through the program's own ini engine.
 std::string IniValue(const InstallationFile& file, const char* section, const char* key) {
-    const auto path = std::filesystem::temp_directory_path() / "simgame_installation_value.ini";
+    // One name per test and process: ctest runs tests (and other builds) side by side.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const auto path = std::filesystem::path(::testing::TempDir()) /
+                      ("simgame_installation_value_" + std::string(test->name()) + "_" +
+                       std::to_string(getpid()) + ".ini");
     std::ofstream(path, std::ios::binary) << file.contents;
     std::string value;
     {
