@@ -1,6 +1,7 @@
 #include "sysinfo/crc32.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -137,7 +138,8 @@ class Crc32File : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = ::testing::TempDir() + "tarvik_crc32_" + info->name() + ".bin";
+        path_ = ::testing::TempDir() + "tarvik_crc32_" + info->name() + "_" +
+                std::to_string(getpid()) + ".bin";
         std::remove(path_.c_str());
     }
     void TearDown() override { std::remove(path_.c_str()); }

@@ -1,5 +1,6 @@
 // The simulated game's result files, read back with the front-end's own CSV reader.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -23,8 +24,9 @@ constexpr const char* kGame = "C:\\Games\\UT2003";
 class SimgameRunOutput : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        folder_ = new std::filesystem::path(std::filesystem::temp_directory_path() /
-                                            "simgame_run_output_test");
+        folder_ =
+            new std::filesystem::path(std::filesystem::temp_directory_path() /
+                                      ("simgame_run_output_test_" + std::to_string(getpid())));
         std::filesystem::create_directories(*folder_);
         InstallOptions options;
         options.withMaps = false;
