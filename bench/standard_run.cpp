@@ -3,6 +3,7 @@
 #include "base/format.h"
 #include "bench/command_lines.h"
 #include "results/list_order.h"
+#include "results/result_set.h"
 
 namespace tarvik {
 
@@ -14,13 +15,13 @@ std::string NewestOrNull(const std::vector<std::string>& names) {
     return NewestName(names).value_or("NULL");
 }
 
-bool MapsUnmodified(const AppState& state, StandardRunPlatform& platform, Prompt& prompt) {
+bool MapsUnmodified(const AppState& state, GameFiles& files, Prompt& prompt) {
     struct Map {
         const char* pattern;
         std::uint32_t crc;
         const char* message;
     };
-    // DM-Asbestos is looked at only when DM-Antalus matched.
+    // DM-Asbestos is looked at only when DM-Antalus matched; an unreadable map counts as modified.
     const Map maps[] = {
         {"%s\\Maps\\DM-Antalus.ut2", kAntalusCrc,
          "DM-Antalus has been modified, the benchmark cannot continue."},
@@ -28,7 +29,7 @@ bool MapsUnmodified(const AppState& state, StandardRunPlatform& platform, Prompt
          "DM-Asbestos has been modified, the benchmark cannot continue."},
     };
     for (const Map& map : maps) {
-        if (platform.FileChecksum(Format(map.pattern, state.gameFolder.c_str())) != map.crc) {
+        if (files.FileChecksum(Format(map.pattern, state.gameFolder.c_str())) != map.crc) {
             prompt.Show(map.message, kCaption);
             return false;
         }
@@ -37,7 +38,7 @@ bool MapsUnmodified(const AppState& state, StandardRunPlatform& platform, Prompt
 }
 
 // Runs the four lines; clears scorePending at the first run that fails.
-void RunTheMaps(AppState& state, StandardRunPlatform& platform) {
+void RunTheMaps(AppState& state, StandardRunPlatform& platform, GameFiles& files) {
     StandardRunHandOver& handOver = state.standardRun;
     const std::vector<std::string> lines =
         StandardRunCommandLines(state.gameFolder, kStandardRunResolution);
@@ -51,15 +52,15 @@ void RunTheMaps(AppState& state, StandardRunPlatform& platform) {
             break;
         }
         // A run must leave a file of its own: an unchanged newest name means it wrote none.
-        const std::string newest = NewestOrNull(platform.ListCsvFiles());
+        const std::string newest = NewestOrNull(files.ListCsvNames(state.gameFolder));
         if (newest == "NULL" || newest == newestBefore) {
             handOver.scorePending = false;
             break;
         }
         newestBefore = newest;
-        handOver.runCsvCrc[run] = 0;
-        handOver.runCsvCrc[run] = platform.FileChecksum(
-            Format("%s\\Benchmark\\CSVs\\%s", state.gameFolder.c_str(), newest.c_str()));
+        // 0 stands for a file that could not be read.
+        handOver.runCsvCrc[run] =
+            files.FileChecksum(CsvFilePath(state.gameFolder, newest)).value_or(0);
         if (!handOver.scorePending) {
             break;
         }
@@ -69,7 +70,7 @@ void RunTheMaps(AppState& state, StandardRunPlatform& platform) {
 }  // namespace
 
 StandardRunOutcome RunStandardBenchmark(AppState& state, StandardRunPlatform& platform,
-                                        Prompt& prompt, PageSwitcher& pages) {
+                                        GameFiles& files, Prompt& prompt, PageSwitcher& pages) {
     if (state.isDemo) {
         prompt.Show(
             "You cannot run this with the demo version, please go to the standard or custom tab.",
@@ -78,9 +79,9 @@ StandardRunOutcome RunStandardBenchmark(AppState& state, StandardRunPlatform& pl
     }
     state.settings.maxResults = 4;
     StandardRunHandOver& handOver = state.standardRun;
-    handOver.previousNewestCsv = NewestOrNull(platform.ListCsvFiles());
+    handOver.previousNewestCsv = NewestOrNull(files.ListCsvNames(state.gameFolder));
 
-    if (!MapsUnmodified(state, platform, prompt)) {
+    if (!MapsUnmodified(state, files, prompt)) {
         return StandardRunOutcome::MapModified;
     }
 
@@ -105,7 +106,7 @@ StandardRunOutcome RunStandardBenchmark(AppState& state, StandardRunPlatform& pl
         return StandardRunOutcome::IniFilesUnwritable;
     }
 
-    RunTheMaps(state, platform);
+    RunTheMaps(state, platform, files);
 
     platform.DiscardIniFiles();
     platform.ReleaseMonitor();

@@ -1,23 +1,19 @@
 #pragma once
 // The standard benchmark: map check, four runs of the game, a checksum of each run's result file,
 // and the hand-over to the Results tab and the score. What it needs from Windows comes through
-// StandardRunPlatform, so the sequence and every failure are tested natively.
+// StandardRunPlatform and GameFiles, so the sequence and every failure are tested natively.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "app/app_state.h"
 #include "base/prompt.h"
+#include "results/game_files.h"
 
 namespace tarvik {
 
 class StandardRunPlatform {
   public:
     virtual ~StandardRunPlatform() = default;
-    // Names (without folder) of the files matching "<game>\Benchmark\CSVs\*.csv".
-    virtual std::vector<std::string> ListCsvFiles() = 0;
-    // CRC-32 of the whole file; 0 when it cannot be read.
-    virtual std::uint32_t FileChecksum(const std::string& path) = 0;
     virtual bool ArmMonitor(std::string* error) = 0;
     virtual void ReleaseMonitor() = 0;
     // Writes the two ini files the runs hand to the game; names the file that failed.
@@ -47,6 +43,6 @@ inline constexpr const char* kStandardRunFailedMessage =
     "again";
 
 StandardRunOutcome RunStandardBenchmark(AppState& state, StandardRunPlatform& platform,
-                                        Prompt& prompt, PageSwitcher& pages);
+                                        GameFiles& files, Prompt& prompt, PageSwitcher& pages);
 
 }  // namespace tarvik

@@ -1,29 +1,12 @@
 #include "results/result_set.h"
 
 #include <algorithm>
-#include <exception>
-#include <filesystem>
-#include <system_error>
 
 #include "base/format.h"
 #include "results/csv_parser.h"
 #include "results/list_order.h"
 
 namespace tarvik {
-namespace {
-
-bool HasCsvExtension(const std::string& name) {
-    constexpr std::string_view kExtension = ".csv";
-    if (name.size() < kExtension.size()) {
-        return false;
-    }
-    const std::string_view tail = std::string_view(name).substr(name.size() - kExtension.size());
-    return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
-}
-
-}  // namespace
 
 std::string CsvFolderPath(const std::string& gameFolder) {
     return Format(kCsvFolderPattern, gameFolder.c_str());
@@ -33,38 +16,9 @@ std::string CsvFilePath(const std::string& gameFolder, const std::string& name) 
     return Format(kCsvFilePattern, gameFolder.c_str(), name.c_str());
 }
 
-std::vector<std::string> ListCsvFiles(const std::string& gameFolder) {
-    std::vector<std::string> names;
-    // Errors come back as codes; only a name the library cannot convert (a folder name outside
-    // the code page on Windows) throws, and then the folder is taken as it was listed so far.
-    try {
-        std::error_code error;
-        std::filesystem::directory_iterator entry(CsvFolderPath(gameFolder), error);
-        const std::filesystem::directory_iterator end;
-        for (; !error && entry != end; entry.increment(error)) {
-            std::error_code kindError;
-            if (!entry->is_regular_file(kindError)) {
-                continue;
-            }
-            std::string name = entry->path().filename().string();
-            if (HasCsvExtension(name)) {
-                names.push_back(std::move(name));
-            }
-        }
-    } catch (const std::exception&) {
-    }
-    return names;
-}
-
 void ResultSet::Add(MapResult record) {
     longestSeries_ = std::max(longestSeries_, record.perSecondCount);
     records_.push_back(std::move(record));
-}
-
-void ResultSet::LoadNewest(const std::string& gameFolder, const ResultSettings& settings,
-                           LoadObserver& observer, Prompt& prompt) {
-    observer.OnOperation(kSearchingOperation);
-    LoadNewest(ListCsvFiles(gameFolder), gameFolder, settings, observer, prompt);
 }
 
 void ResultSet::LoadNewest(std::vector<std::string> namesInFolder, const std::string& gameFolder,

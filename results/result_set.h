@@ -24,13 +24,6 @@ constexpr const char* kCsvFilePattern = "%s/Benchmark/CSVs/%s";
 std::string CsvFolderPath(const std::string& gameFolder);
 std::string CsvFilePath(const std::string& gameFolder, const std::string& name);
 
-// The names of the "*.csv" files in the game's CSV folder (extension matched without regard
-// to case, as Windows does), in the order the folder gives them; none when the folder is
-// missing. On Windows the standard library hands back names as UTF-8, which the ANSI file
-// functions only open when they are plain ASCII; a caller that must handle other names lists
-// through FindFirstFileA and passes the names to LoadNewest.
-std::vector<std::string> ListCsvFiles(const std::string& gameFolder);
-
 // What the progress dialog shows while a load runs.
 constexpr const char* kSearchingOperation = "Searching for CSV files";
 constexpr const char* kFindingOperation = "Finding Files";
@@ -74,9 +67,6 @@ class ResultSet {
     // Frees every record; done whenever the results are no longer shown.
     void Discard() { std::vector<MapResult>().swap(records_); }
 
-    // The normal load: lists the CSV folder, then loads as below.
-    void LoadNewest(const std::string& gameFolder, const ResultSettings& settings,
-                    LoadObserver& observer, Prompt& prompt);
     // Sorts the listed names into list-box order and reads the last maxResults of them,
     // newest first: record 0 is the last name.
     void LoadNewest(std::vector<std::string> namesInFolder, const std::string& gameFolder,

@@ -8,8 +8,7 @@
 #include "bench/win32/integrity_monitor.h"
 #include "bench/win32/run_driver.h"
 #include "res/resource_ids.h"
-#include "results/win32/csv_folder.h"
-#include "sysinfo/crc32.h"
+#include "results/win32/game_files.h"
 
 namespace tarvik {
 
@@ -19,16 +18,6 @@ class WindowsStandardRunPlatform : public StandardRunPlatform {
   public:
     WindowsStandardRunPlatform(const AppState& state, Prompt& prompt)
         : state_(state), prompt_(prompt) {}
-
-    std::vector<std::string> ListCsvFiles() override { return ListCsvFileNames(state_.gameFolder); }
-
-    std::uint32_t FileChecksum(const std::string& path) override {
-        CCrc32Dynamic crc;
-        crc.BuildTable();
-        std::uint32_t checksum = 0;
-        crc.FileCrc32(path, checksum);
-        return checksum;
-    }
 
     bool ArmMonitor(std::string* error) override {
         monitor_ = IntegrityMonitor::Arm(error);
@@ -87,9 +76,10 @@ class WindowsStandardRunPlatform : public StandardRunPlatform {
 
 void RunStandardBenchmark(const PageContext& context) {
     WindowsStandardRunPlatform platform(context.state, context.prompt);
+    WindowsGameFiles files;
     // The window does not answer while the game runs; a wait cursor says why.
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    RunStandardBenchmark(context.state, platform, context.prompt, context.pages);
+    RunStandardBenchmark(context.state, platform, files, context.prompt, context.pages);
     SetCursor(previous);
 }
 

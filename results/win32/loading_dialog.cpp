@@ -7,15 +7,8 @@
 
 namespace tarvik {
 
-namespace {
-// LB_DIR matches short names too, so "x.csvx" can come back for "*.csv".
-bool HasCsvExtension(const std::string& name) {
-    return name.size() >= 4 && lstrcmpiA(name.c_str() + name.size() - 4, ".csv") == 0;
-}
-}  // namespace
-
-CLoading::CLoading(AppState& state, Prompt& prompt)
-    : Dialog(IDD_LOADING), state_(state), prompt_(prompt) {}
+CLoading::CLoading(AppState& state, GameFiles& files, Prompt& prompt)
+    : Dialog(IDD_LOADING), state_(state), files_(files), prompt_(prompt) {}
 
 BOOL CLoading::OnInit() {
     ShowText(IDC_LOADING_COMPLETED, "0");
@@ -58,24 +51,26 @@ void CLoading::Load() {
     state_.results.LoadNewest(ListNames(), state_.gameFolder, state_.settings, *this, prompt_);
 }
 
-// Listed through the hidden list box so the names come from the ANSI file functions that the
-// parser opens them with.
+// The names pass through the hidden sorted list box, which holds them in the order the
+// program has always shown them in.
 std::vector<std::string> CLoading::ListNames() {
     const HWND list = Item(IDC_HIDDEN_FILE_LIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    const std::string pattern = Format(kCsvSearchPattern, state_.gameFolder.c_str());
-    SendMessageA(list, LB_DIR, DDL_READWRITE, reinterpret_cast<LPARAM>(pattern.c_str()));
+    for (const std::string& name : files_.ListCsvNames(state_.gameFolder)) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
     std::vector<std::string> names;
     const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        char name[MAX_PATH] = "";
-        if (SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) >= MAX_PATH) {
+        const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (length == LB_ERR) {
             continue;
         }
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(name));
-        if (HasCsvExtension(name)) {
-            names.emplace_back(name);
-        }
+        std::string name(static_cast<std::size_t>(length), '\0');
+        // LB_GETTEXT writes the closing zero too, which the string's own storage has room for.
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(name.data()));
+        names.push_back(std::move(name));
     }
     return names;
 }

@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "base/prompt.h"
 #include "base/win32/dialog.h"
+#include "results/game_files.h"
 #include "results/result_set.h"
 
 namespace tarvik {
@@ -16,7 +17,7 @@ constexpr UINT kLoadDelayMs = 500;
 
 class CLoading : public Dialog, private LoadObserver {
   public:
-    CLoading(AppState& state, Prompt& prompt);
+    CLoading(AppState& state, GameFiles& files, Prompt& prompt);
 
   protected:
     BOOL OnInit() override;
@@ -34,6 +35,7 @@ class CLoading : public Dialog, private LoadObserver {
     void OnCompleted(int count) override;
 
     AppState& state_;
+    GameFiles& files_;
     Prompt& prompt_;
     bool timerRunning_ = false;
 };

@@ -8,6 +8,7 @@
 #include "base/win32/handles.h"
 #include "res/resource_ids.h"
 #include "results/results_text.h"
+#include "results/win32/game_files.h"
 #include "results/win32/loading_dialog.h"
 #include "upload/win32/score_dialog.h"
 
@@ -91,7 +92,8 @@ void Cresults::OnKillActive() {
 void Cresults::Reload() {
     list_.ResetContent();
     context_.state.results.ResetCount();
-    CLoading loading(context_.state, context_.prompt);
+    WindowsGameFiles files;
+    CLoading loading(context_.state, files, context_.prompt);
     loading.DoModal(Handle());
     for (const std::string& line : ResultsListLines(context_.state.results)) {
         list_.AddString(line);

@@ -9,6 +9,8 @@
 #include <iterator>
 #include <string>
 
+#include "tests/common/remove_tree.h"
+
 namespace tarvik {
 
 class TempFolderTest : public ::testing::Test {
@@ -21,15 +23,7 @@ class TempFolderTest : public ::testing::Test {
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }
-    void TearDown() override {
-        namespace fs = std::filesystem;
-        std::error_code error;
-        for (const auto& entry : fs::recursive_directory_iterator(folder_, error)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, error);
-        fs::remove_all(folder_, error);
-    }
+    void TearDown() override { RemoveTestTree(folder_); }
 
     std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
 

@@ -10,20 +10,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <exception>
 #include <memory>
 #include <random>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "base/format.h"
 #include "base/prompt.h"
 #include "results/result_set.h"
+#include "tests/common/temp_game_folder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kFiles = 16;
 constexpr int kSubframesPerRun = 18000;  // ten minutes at thirty subframes a second
@@ -40,10 +38,6 @@ class NoPrompt : public tarvik::Prompt {
 class BenchmarkGameFolder {
   public:
     BenchmarkGameFolder() {
-        std::random_device random;
-        root_ = fs::temp_directory_path() /
-                tarvik::Format("tarvik-csv-perf-%08x", static_cast<unsigned>(random()));
-        fs::create_directories(root_ / "Benchmark" / "CSVs");
         std::mt19937 generator(2003u);
         std::uniform_real_distribution<double> frameTime(7.5, 40.0);
         for (int run = 0; run < kFiles; ++run) {
@@ -65,29 +59,20 @@ class BenchmarkGameFolder {
                                        406 + static_cast<int>(generator() % 30));
             }
             text += "0,0,0,0\r\n";
-            std::FILE* file =
-                std::fopen((root_ / "Benchmark" / "CSVs" / name).string().c_str(), "wb");
-            if (file == nullptr) {
-                std::fprintf(stderr, "cannot write the benchmark files\n");
+            try {
+                paths_.push_back(folder_.WriteCsv(name, text));
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "cannot write the benchmark files: %s\n", error.what());
                 std::exit(1);
             }
-            std::fwrite(text.data(), 1, text.size(), file);
-            std::fclose(file);
-            names_.push_back(name);
-            paths_.push_back(tarvik::CsvFilePath(root_.string(), name));
         }
     }
-    ~BenchmarkGameFolder() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
 
-    std::string path() const { return root_.string(); }
+    std::string path() const { return folder_.Path(); }
     const std::vector<std::string>& paths() const { return paths_; }
 
   private:
-    fs::path root_;
-    std::vector<std::string> names_;
+    tarvik::TempGameFolder folder_;
     std::vector<std::string> paths_;
 };
 
@@ -100,7 +85,9 @@ int LoadNewest(const BenchmarkGameFolder& game) {
     tarvik::ResultSet results;
     tarvik::SilentLoadObserver observer;
     NoPrompt prompt;
-    results.LoadNewest(game.path(), tarvik::ResultSettings{}, observer, prompt);
+    // Listed here as the program lists before it loads, so the listing is timed too.
+    results.LoadNewest(tarvik::CsvNamesOnDisk(game.path()), game.path(), tarvik::ResultSettings{},
+                       observer, prompt);
     return results.Count();
 }
 

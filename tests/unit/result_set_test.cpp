@@ -2,53 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "base/format.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/common/temp_game_folder.h"
 
 namespace tarvik {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A game folder of its own with an empty CSV folder, removed at the end of the test.
-class TempGameFolder {
-  public:
-    TempGameFolder() {
-        std::random_device random;
-        root_ = fs::temp_directory_path() /
-                Format("tarvik-result-set-%08x", static_cast<unsigned>(random()));
-        fs::create_directories(root_ / "Benchmark" / "CSVs");
-    }
-    ~TempGameFolder() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-    TempGameFolder(const TempGameFolder&) = delete;
-    TempGameFolder& operator=(const TempGameFolder&) = delete;
-
-    std::string path() const { return root_.string(); }
-    fs::path csvs() const { return root_ / "Benchmark" / "CSVs"; }
-
-    // A run on `map` with `dataLines` subframes of 20 ms.
-    void WriteCsv(const std::string& name, const std::string& map, int dataLines = 100) const {
-        std::ofstream file(csvs() / name, std::ios::binary);
-        file << "UT2003 benchmark\nWindows XP\nPentium 4 @ 2400 MHz\nGeForce4\nx\n"
-             << map << "?flybyexec -1024x768\ncolumns\n\n";
-        for (int i = 0; i < dataLines; ++i) {
-            file << "20.000000,1000,56\n";
-        }
-    }
-
-  private:
-    fs::path root_;
-};
+// A run on `map` with `subframes` lines of 20 ms.
+CsvRun RunOn(const std::string& map, int subframes = 100) {
+    CsvRun run;
+    run.map = map;
+    run.frameTimesMs = SteadyFrames(subframes, 20.0);
+    return run;
+}
 
 class RecordingObserver : public LoadObserver {
   public:
@@ -91,24 +61,24 @@ TEST(ResultSet, LoadNewestReadsTheLastNamesNewestFirst) {
     TempGameFolder game;
     std::vector<std::string> names = TwentyRunNames();
     for (int second = 0; second < 20; ++second) {
-        game.WriteCsv(names[static_cast<std::size_t>(second)], Format("map%02d", second));
+        game.WriteCsv(names[static_cast<std::size_t>(second)], RunOn(Format("map%02d", second)));
     }
     game.WriteCsv("notes.txt", "not a result");
 
     ResultSet results;
     RecordingObserver observer;
     RecordingPrompt prompt;
-    results.LoadNewest(game.path(), WithMaxResults(16), observer, prompt);
+    results.LoadNewest(CsvNamesOnDisk(game.Path()), game.Path(), WithMaxResults(16), observer,
+                       prompt);
 
     ASSERT_EQ(results.Count(), 16);
     for (int record = 0; record < 16; ++record) {
         EXPECT_EQ(results.Record(record).mapName, Format("map%02d", 19 - record));
     }
-    EXPECT_EQ(observer.operations,
-              (std::vector<std::string>{"Searching for CSV files", "Parsing CSV files"}));
+    EXPECT_EQ(observer.operations, (std::vector<std::string>{"Parsing CSV files"}));
     ASSERT_EQ(observer.files.size(), 16u);
-    EXPECT_EQ(observer.files.front(), CsvFilePath(game.path(), names[19]));
-    EXPECT_EQ(observer.files.back(), CsvFilePath(game.path(), names[4]));
+    EXPECT_EQ(observer.files.front(), CsvFilePath(game.Path(), names[19]));
+    EXPECT_EQ(observer.files.back(), CsvFilePath(game.Path(), names[4]));
     EXPECT_EQ(observer.completed.back(), 16);
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -119,27 +89,27 @@ TEST(ResultSet, LoadNewestSortsTheNamesItIsGiven) {
     // letters, the hyphen only breaks the tie with "runa").
     const std::vector<std::string> listed = {"run-a.csv", "run1.csv", "RUNA.csv", "run_b.csv"};
     for (const std::string& name : listed) {
-        game.WriteCsv(name, name.substr(0, name.size() - 4));
+        game.WriteCsv(name, RunOn(name.substr(0, name.size() - 4)));
     }
     ResultSet results;
     SilentLoadObserver observer;
     RecordingPrompt prompt;
-    results.LoadNewest(listed, game.path(), WithMaxResults(3), observer, prompt);
+    results.LoadNewest(listed, game.Path(), WithMaxResults(3), observer, prompt);
     EXPECT_EQ(MapNames(results), (std::vector<std::string>{"run-a", "RUNA", "run1"}));
 
-    results.LoadNewest(listed, game.path(), WithMaxResults(16), observer, prompt);
+    results.LoadNewest(listed, game.Path(), WithMaxResults(16), observer, prompt);
     EXPECT_EQ(MapNames(results), (std::vector<std::string>{"run-a", "RUNA", "run1", "run_b"}));
 }
 
 TEST(ResultSet, LoadSelectedReadsExactlyTheGivenNamesInOrder) {
     TempGameFolder game;
     for (const char* map : {"a", "b", "c", "d"}) {
-        game.WriteCsv(Format("%s.csv", map), map);
+        game.WriteCsv(Format("%s.csv", map), RunOn(map));
     }
     ResultSet results;
     RecordingObserver observer;
     RecordingPrompt prompt;
-    results.LoadSelected({"c.csv", "a.csv", "d.csv"}, game.path(), WithMaxResults(2), observer,
+    results.LoadSelected({"c.csv", "a.csv", "d.csv"}, game.Path(), WithMaxResults(2), observer,
                          prompt);
     EXPECT_EQ(MapNames(results), (std::vector<std::string>{"c", "a", "d"}));
     EXPECT_EQ(observer.operations,
@@ -149,12 +119,12 @@ TEST(ResultSet, LoadSelectedReadsExactlyTheGivenNamesInOrder) {
 
 TEST(ResultSet, FileThatCannotBeOpenedIsReportedAndLeftOut) {
     TempGameFolder game;
-    game.WriteCsv("a.csv", "a");
-    game.WriteCsv("b.csv", "b");
+    game.WriteCsv("a.csv", RunOn("a"));
+    game.WriteCsv("b.csv", RunOn("b"));
     ResultSet results;
     RecordingObserver observer;
     RecordingPrompt prompt;
-    results.LoadSelected({"a.csv", "gone.csv", "b.csv"}, game.path(), {}, observer, prompt);
+    results.LoadSelected({"a.csv", "gone.csv", "b.csv"}, game.Path(), {}, observer, prompt);
 
     EXPECT_EQ(MapNames(results), (std::vector<std::string>{"a", "b"}));
     ASSERT_EQ(prompt.messages.size(), 1u);
@@ -165,30 +135,30 @@ TEST(ResultSet, FileThatCannotBeOpenedIsReportedAndLeftOut) {
 
     // A listed name that vanished before the load is handled the same way.
     prompt.messages.clear();
-    results.LoadNewest({"a.csv", "gone.csv"}, game.path(), {}, observer, prompt);
+    results.LoadNewest({"a.csv", "gone.csv"}, game.Path(), {}, observer, prompt);
     EXPECT_EQ(MapNames(results), (std::vector<std::string>{"a"}));
     EXPECT_EQ(prompt.messages.size(), 1u);
 }
 
 TEST(ResultSet, LongestSeriesOnlyGrowsAcrossLoadsAndDiscard) {
     TempGameFolder game;
-    game.WriteCsv("three.csv", "three", 100);  // points at subframes 30, 60, 90
-    game.WriteCsv("one.csv", "one", 40);
-    game.WriteCsv("six.csv", "six", 200);
+    game.WriteCsv("three.csv", RunOn("three", 100));  // points at subframes 30, 60, 90
+    game.WriteCsv("one.csv", RunOn("one", 40));
+    game.WriteCsv("six.csv", RunOn("six", 200));
     ResultSet results;
     SilentLoadObserver observer;
     RecordingPrompt prompt;
 
-    results.LoadSelected({"three.csv"}, game.path(), {}, observer, prompt);
+    results.LoadSelected({"three.csv"}, game.Path(), {}, observer, prompt);
     EXPECT_EQ(results.LongestSeries(), 3);
     results.Discard();
     EXPECT_EQ(results.Count(), 0);
     EXPECT_EQ(results.LongestSeries(), 3);
-    results.LoadSelected({"one.csv"}, game.path(), {}, observer, prompt);
+    results.LoadSelected({"one.csv"}, game.Path(), {}, observer, prompt);
     EXPECT_EQ(results.Count(), 1);
     EXPECT_EQ(results.LongestSeries(), 3);
     results.ResetCount();
-    results.LoadNewest(game.path(), {}, observer, prompt);
+    results.LoadNewest(CsvNamesOnDisk(game.Path()), game.Path(), {}, observer, prompt);
     EXPECT_EQ(results.Count(), 3);
     EXPECT_EQ(results.LongestSeries(), 6);
 }
@@ -198,23 +168,20 @@ TEST(ResultSet, MissingOrEmptyFolderGivesAnEmptySetQuietly) {
     ResultSet results;
     RecordingObserver observer;
     RecordingPrompt prompt;
-    results.LoadNewest(game.path(), {}, observer, prompt);
+    results.LoadNewest(CsvNamesOnDisk(game.Path()), game.Path(), {}, observer, prompt);
     EXPECT_EQ(results.Count(), 0);
-    results.LoadNewest(game.path() + "/no such game", {}, observer, prompt);
+    results.LoadNewest(CsvNamesOnDisk(game.Path() + "/no such game"), game.Path(), {}, observer,
+                       prompt);
     EXPECT_EQ(results.Count(), 0);
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_TRUE(observer.files.empty());
-}
 
-TEST(ResultSet, ListsCsvFilesWhateverTheCaseOfTheirExtension) {
-    TempGameFolder game;
-    for (const char* name : {"a.csv", "B.CSV", "c.Csv", "notes.txt", "d.csv.bak", "csv"}) {
-        game.WriteCsv(name, "x");
-    }
-    fs::create_directory(game.csvs() / "folder.csv");
-    std::vector<std::string> names = ListCsvFiles(game.path());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"B.CSV", "a.csv", "c.Csv"}));
+    // Nothing listed also empties what an earlier load left.
+    game.WriteCsv("a.csv", RunOn("a"));
+    results.LoadSelected({"a.csv"}, game.Path(), {}, observer, prompt);
+    ASSERT_EQ(results.Count(), 1);
+    results.LoadNewest({}, game.Path(), {}, observer, prompt);
+    EXPECT_EQ(results.Count(), 0);
 }
 
 }  // namespace

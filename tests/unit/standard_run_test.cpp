@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <optional>
 #include <set>
 
+#include "results/result_set.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/common/scripted_game_files.h"
 
 namespace tarvik {
 namespace {
@@ -14,28 +16,21 @@ constexpr const char* kGame = "C:\\Games\\UT2003";
 constexpr const char* kAntalus = "C:\\Games\\UT2003\\Maps\\DM-Antalus.ut2";
 constexpr const char* kAsbestos = "C:\\Games\\UT2003\\Maps\\DM-Asbestos.ut2";
 
-// A game installation seen through the platform interface. Each run writes the next CSV
-// ("run1.csv", ...) unless told otherwise; every call is logged in order.
+// The game seen through the platform interface. Each run writes the next CSV ("run1.csv", ...)
+// into the game's files unless told otherwise; every call is logged in order.
 class FakePlatform : public StandardRunPlatform {
   public:
-    std::vector<std::string> csvFiles;
-    std::map<std::string, std::uint32_t> checksums{{kAntalus, kAntalusCrc},
-                                                   {kAsbestos, kAsbestosCrc}};
+    ScriptedGameFiles* files = nullptr;
     bool monitorArms = true;
     bool iniWritable = true;
     std::set<int> runsThatCannotStart;  // 1-based
     std::set<int> runsWithoutResult;
+    std::set<int> runsWithUnreadableResult;
     std::set<int> disturbedRuns;
 
     std::vector<std::string> calls;
     std::vector<std::string> commandLines;
 
-    std::vector<std::string> ListCsvFiles() override { return csvFiles; }
-    std::uint32_t FileChecksum(const std::string& path) override {
-        calls.push_back("crc " + path);
-        const auto found = checksums.find(path);
-        return found == checksums.end() ? 0 : found->second;
-    }
     bool ArmMonitor(std::string* error) override {
         calls.push_back("arm");
         if (!monitorArms) {
@@ -61,8 +56,10 @@ class FakePlatform : public StandardRunPlatform {
         }
         if (!runsWithoutResult.count(run)) {
             const std::string name = "run" + std::to_string(run) + ".csv";
-            csvFiles.push_back(name);
-            checksums[std::string(kGame) + "\\Benchmark\\CSVs\\" + name] = 0x1000u + run;
+            files->csvNames.push_back(name);
+            if (!runsWithUnreadableResult.count(run)) {
+                files->checksums[CsvFilePath(kGame, name)] = 0x1000u + run;
+            }
         }
         lastDisturbed_ = disturbedRuns.count(run) > 0;
         return true;
@@ -86,8 +83,19 @@ class StandardRun : public ::testing::Test {
     StandardRun() {
         state.gameFolder = kGame;
         state.settings = {16, 45, true};
+        Reset();
     }
-    StandardRunOutcome Run() { return RunStandardBenchmark(state, platform, prompt, pages); }
+    // Untouched maps, no CSV file yet, nothing run or said.
+    void Reset() {
+        files = ScriptedGameFiles();
+        files.checksums = {{kAntalus, kAntalusCrc}, {kAsbestos, kAsbestosCrc}};
+        platform = FakePlatform();
+        platform.files = &files;
+        files.sharedLog = &platform.calls;
+        prompt.messages.clear();
+        pages.shown.clear();
+    }
+    StandardRunOutcome Run() { return RunStandardBenchmark(state, platform, files, prompt, pages); }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
         for (const auto& message : prompt.messages) {
@@ -98,13 +106,14 @@ class StandardRun : public ::testing::Test {
     }
 
     AppState state;
+    ScriptedGameFiles files;
     FakePlatform platform;
     RecordingPrompt prompt;
     RecordingPages pages;
 };
 
 TEST_F(StandardRun, FourRunsInOrderThenResultsWithTheirChecksums) {
-    platform.csvFiles = {"older-a.csv", "older-b.csv"};
+    files.csvNames = {"older-a.csv", "older-b.csv"};
     EXPECT_EQ(Run(), StandardRunOutcome::Succeeded);
 
     const std::string exe = "\"C:\\Games\\UT2003\\System\\ut2003.exe\" ";
@@ -129,21 +138,26 @@ TEST_F(StandardRun, FourRunsInOrderThenResultsWithTheirChecksums) {
     };
     EXPECT_EQ(platform.commandLines, expectedLines);
 
-    const std::vector<std::string> expectedCalls = {
-        "crc " + std::string(kAntalus),
-        "crc " + std::string(kAsbestos),
-        "arm",
-        "write ini",
-        "run 1",
-        "crc C:\\Games\\UT2003\\Benchmark\\CSVs\\run1.csv",
-        "run 2",
-        "crc C:\\Games\\UT2003\\Benchmark\\CSVs\\run2.csv",
-        "run 3",
-        "crc C:\\Games\\UT2003\\Benchmark\\CSVs\\run3.csv",
-        "run 4",
-        "crc C:\\Games\\UT2003\\Benchmark\\CSVs\\run4.csv",
-        "discard ini",
-        "release"};
+    const std::string list = "list " + std::string(kGame);
+    const std::vector<std::string> expectedCalls = {list,
+                                                    "crc " + std::string(kAntalus),
+                                                    "crc " + std::string(kAsbestos),
+                                                    "arm",
+                                                    "write ini",
+                                                    "run 1",
+                                                    list,
+                                                    "crc " + CsvFilePath(kGame, "run1.csv"),
+                                                    "run 2",
+                                                    list,
+                                                    "crc " + CsvFilePath(kGame, "run2.csv"),
+                                                    "run 3",
+                                                    list,
+                                                    "crc " + CsvFilePath(kGame, "run3.csv"),
+                                                    "run 4",
+                                                    list,
+                                                    "crc " + CsvFilePath(kGame, "run4.csv"),
+                                                    "discard ini",
+                                                    "release"};
     EXPECT_EQ(platform.calls, expectedCalls);
 
     const StandardRunHandOver& handOver = state.standardRun;
@@ -162,6 +176,14 @@ TEST_F(StandardRun, EmptyFolderIsRecordedAsNull) {
     EXPECT_EQ(state.standardRun.previousNewestCsv, "NULL");
 }
 
+TEST_F(StandardRun, UnreadableRunFileStoresAZeroChecksum) {
+    platform.runsWithUnreadableResult = {2};
+    EXPECT_EQ(Run(), StandardRunOutcome::Succeeded);
+    EXPECT_EQ(state.standardRun.runCsvCrc,
+              (std::array<std::uint32_t, 4>{0x1001, 0, 0x1003, 0x1004}));
+    EXPECT_TRUE(state.standardRun.scorePending);
+}
+
 TEST_F(StandardRun, DemoIsRefusedBeforeAnythingIsLookedAt) {
     state.isDemo = true;
     EXPECT_EQ(Run(), StandardRunOutcome::RefusedDemo);
@@ -175,28 +197,33 @@ TEST_F(StandardRun, ModifiedOrMissingMapsStopBeforeTheMonitor) {
     struct Case {
         const char* name;
         const char* map;
-        std::uint32_t crc;
+        std::optional<std::uint32_t> crc;  // nullopt: the file cannot be read
         const char* message;
         std::size_t checksBeforeStop;
     };
     const Case cases[] = {
         {"antalus changed", kAntalus, 0x12345678,
          "DM-Antalus has been modified, the benchmark cannot continue.", 1},
-        {"antalus missing", kAntalus, 0,
+        {"antalus missing", kAntalus, std::nullopt,
          "DM-Antalus has been modified, the benchmark cannot continue.", 1},
         {"asbestos changed", kAsbestos, kAntalusCrc,
          "DM-Asbestos has been modified, the benchmark cannot continue.", 2},
+        {"asbestos missing", kAsbestos, std::nullopt,
+         "DM-Asbestos has been modified, the benchmark cannot continue.", 2},
     };
     for (const Case& c : cases) {
-        StandardRun::SetUp();
-        FakePlatform fresh;
-        platform = fresh;
-        prompt.messages.clear();
+        Reset();
         state.settings.maxResults = 16;
-        platform.checksums[c.map] = c.crc;
+        if (c.crc) {
+            files.checksums[c.map] = *c.crc;
+        } else {
+            files.checksums.erase(c.map);
+        }
         EXPECT_EQ(Run(), StandardRunOutcome::MapModified) << c.name;
         EXPECT_EQ(Messages(), std::vector<std::string>{c.message}) << c.name;
-        EXPECT_EQ(platform.calls.size(), c.checksBeforeStop) << c.name;
+        // The folder is listed first, then the maps are read up to the one that differs.
+        ASSERT_EQ(platform.calls.size(), 1 + c.checksBeforeStop) << c.name;
+        EXPECT_EQ(platform.calls.back(), "crc " + std::string(c.map)) << c.name;
         EXPECT_EQ(state.settings.maxResults, 4) << c.name;
         EXPECT_FALSE(state.standardRun.scorePending) << c.name;
         EXPECT_EQ(platform.Runs(), 0) << c.name;
@@ -216,14 +243,11 @@ TEST_F(StandardRun, FailedRunEndsTheSequenceCleansUpAndShowsTheFailure) {
         {"first run writes no result", {}, {1}, {}, 1},
     };
     for (const Case& c : cases) {
-        FakePlatform fresh;
-        platform = fresh;
-        platform.csvFiles = {"older.csv"};
+        Reset();
+        files.csvNames = {"older.csv"};
         platform.runsThatCannotStart = c.cannotStart;
         platform.runsWithoutResult = c.withoutResult;
         platform.disturbedRuns = c.disturbed;
-        prompt.messages.clear();
-        pages.shown.clear();
 
         EXPECT_EQ(Run(), StandardRunOutcome::Failed) << c.name;
         EXPECT_EQ(platform.Runs(), c.runsMade) << c.name;
@@ -234,7 +258,7 @@ TEST_F(StandardRun, FailedRunEndsTheSequenceCleansUpAndShowsTheFailure) {
         EXPECT_EQ(platform.calls[platform.calls.size() - 2], "discard ini") << c.name;
         EXPECT_EQ(platform.calls.back(), "release") << c.name;
         // Files of the runs already made are kept.
-        EXPECT_EQ(platform.csvFiles.front(), "older.csv") << c.name;
+        EXPECT_EQ(files.csvNames.front(), "older.csv") << c.name;
     }
 }
 

@@ -19,10 +19,13 @@
 #include "res/resource_ids.h"
 #include "results/result_set.h"
 #include "results/results_text.h"
+#include "results/win32/game_files.h"
 #include "results/win32/loading_dialog.h"
 #include "tests/common/recording_prompt.h"
 #include "tests/win32/support/page_host.h"
 #include "tests/common/scripted_file_chooser.h"
+#include "tests/common/scripted_game_files.h"
+#include "tests/common/temp_game_folder.h"
 
 namespace tarvik {
 namespace {
@@ -47,72 +50,49 @@ struct BenchmarkRun {
     const char* map;
     const char* processor;  // line 3
     const char* resolution;
-    const char* frameTime;  // every data line's first field
-    int dataLines;
+    double frameTimeMs;  // every subframe's
+    int subframes;
 };
 
 // A game folder with a CSV folder holding the given runs; gone with the object.
 class GameWithRuns {
   public:
-    explicit GameWithRuns(const std::vector<BenchmarkRun>& runs) : path_(TempName("tvr")) {
-        CreateDirectoryA(path_.c_str(), nullptr);
-        CreateDirectoryA((path_ + "\\Benchmark").c_str(), nullptr);
-        CreateDirectoryA(CsvFolderPath(path_).c_str(), nullptr);
+    explicit GameWithRuns(const std::vector<BenchmarkRun>& runs) {
         for (const BenchmarkRun& run : runs) {
-            names_.push_back(run.name);
-            std::ofstream file(CsvFilePath(path_, run.name), std::ios::binary);
-            file << "UT2003 Build UT2003_Build_[2003-01-07_19.44]\r\n"
-                 << "Windows XP 5.1 (Build: 2600)\r\n"
-                 << run.processor << "\r\n"
-                 << "NVIDIA GeForce4 Ti 4600 (Driver: 6.14.10.4109)\r\n"
-                 << "Timedemo results\r\n"
-                 << run.map
-                 << "?game=engine.gameinfo -exec=..\\Benchmark\\Stuff\\flybyexec.txt -nosound -"
-                 << run.resolution << "\r\n"
-                 << "FrameTime,PolyCount,ActorCount\r\n\r\n";
-            for (int i = 0; i < run.dataLines; ++i) {
-                file << run.frameTime << "," << 20000 + i << ",56\r\n";
-            }
-            file << "0\r\n";
+            CsvRun csv;
+            csv.map = run.map;
+            csv.processor = run.processor;
+            csv.resolution = run.resolution;
+            csv.frameTimesMs = SteadyFrames(run.subframes, run.frameTimeMs);
+            folder_.WriteCsv(run.name, csv);
         }
     }
-    ~GameWithRuns() {
-        for (const std::string& name : names_) {
-            DeleteFileA(CsvFilePath(path_, name).c_str());
-        }
-        RemoveDirectoryA(CsvFolderPath(path_).c_str());
-        RemoveDirectoryA((path_ + "\\Benchmark").c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    GameWithRuns(const GameWithRuns&) = delete;
-    GameWithRuns& operator=(const GameWithRuns&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return folder_.Path(); }
 
     // The list the tab must show: the same files loaded and written out independently.
     std::vector<std::string> ExpectedLines(const ResultSettings& settings) const {
         ResultSet results;
         SilentLoadObserver observer;
         RecordingPrompt prompt;
-        results.LoadNewest(path_, settings, observer, prompt);
+        results.LoadNewest(CsvNamesOnDisk(Path()), Path(), settings, observer, prompt);
         return ResultsListLines(results);
     }
 
   private:
-    std::string path_;
-    std::vector<std::string> names_;
+    TempGameFolder folder_;
 };
 
 const std::vector<BenchmarkRun> kTwoRuns = {
-    {"UT2003-0001.csv", "dm-antalus", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1024x768", "16.6", 95},
-    {"UT2003-0002.csv", "dm-asbestos", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "800x600", "12.5", 70},
+    {"UT2003-0001.csv", "dm-antalus", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1024x768", 16.6, 95},
+    {"UT2003-0002.csv", "dm-asbestos", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "800x600", 12.5, 70},
 };
 const std::vector<BenchmarkRun> kFiveRunsTwoMachines = {
-    {"a.csv", "dm-antalus", "Intel(R) Pentium(R) 4 @ 2400 MHz", "640x480", "9.75", 40},
-    {"B.csv", "ctf-citadel", "Intel(R) Pentium(R) 4 @ 2410 MHz", "1280x1024", "30.2", 61},
-    {"c.csv", "br-anubis", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1600x1200", "25", 35},
-    {"d.csv", "dm-inferno", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1024x768", "16.6", 90},
-    {"e.csv", "dm-antalus", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1280x960", "18.1", 33},
+    {"a.csv", "dm-antalus", "Intel(R) Pentium(R) 4 @ 2400 MHz", "640x480", 9.75, 40},
+    {"B.csv", "ctf-citadel", "Intel(R) Pentium(R) 4 @ 2410 MHz", "1280x1024", 30.2, 61},
+    {"c.csv", "br-anubis", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1600x1200", 25, 35},
+    {"d.csv", "dm-inferno", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1024x768", 16.6, 90},
+    {"e.csv", "dm-antalus", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1280x960", 18.1, 33},
 };
 
 // The Results tab as the program shows it: the only page of a tab set, so creating the set
@@ -310,6 +290,16 @@ std::string StaticTexts(HWND dialog) {
     return texts;
 }
 
+// The dialog closes itself once loaded; a modeless one only hides.
+void WaitUntilClosed(HWND dialog) {
+    const auto start = std::chrono::steady_clock::now();
+    while (IsWindowVisible(dialog) &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+        PumpMessages();
+        Sleep(20);
+    }
+}
+
 TEST(Loading, ShowsWhatItLoadsAndClosesItself) {
     const GameWithRuns game(kFiveRunsTwoMachines);
     struct Case {
@@ -330,7 +320,8 @@ TEST(Loading, ShowsWhatItLoadsAndClosesItself) {
         state.loadSelectedFlag = c.selected;
         state.selectedCsvFiles = c.names;
         RecordingPrompt prompt;
-        CLoading loading(state, prompt);
+        WindowsGameFiles files;
+        CLoading loading(state, files, prompt);
         const HWND dialog = loading.Create(nullptr);
         ASSERT_NE(dialog, nullptr);
         char caption[64] = "";
@@ -343,11 +334,7 @@ TEST(Loading, ShowsWhatItLoadsAndClosesItself) {
         EXPECT_EQ(state.results.Count(), 0);
 
         const auto start = std::chrono::steady_clock::now();
-        while (IsWindowVisible(dialog) &&
-               std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
-            PumpMessages();
-            Sleep(20);
-        }
+        WaitUntilClosed(dialog);
         EXPECT_FALSE(IsWindowVisible(dialog));
         EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(400));
 
@@ -372,6 +359,54 @@ TEST(Loading, ShowsWhatItLoadsAndClosesItself) {
         EXPECT_TRUE(prompt.messages.empty());
         DestroyWindow(dialog);
     }
+}
+
+// Notes what the dialog shows while the folder is listed.
+class WatchedGameFiles : public ScriptedGameFiles {
+  public:
+    std::vector<std::string> ListCsvNames(const std::string& gameFolder) override {
+        char text[64] = "";
+        GetDlgItemTextA(dialog, IDC_LOADING_OPERATION, text, sizeof(text));
+        operationWhileListing = text;
+        return ScriptedGameFiles::ListCsvNames(gameFolder);
+    }
+    HWND dialog = nullptr;
+    std::string operationWhileListing;
+};
+
+std::vector<std::string> ListBoxItems(HWND list) {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[MAX_PATH] = "";
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+TEST(Loading, LoadsTheListedNamesThroughItsHiddenSortedListBox) {
+    const GameWithRuns game(kFiveRunsTwoMachines);
+    AppState state;
+    state.gameFolder = game.Path();
+    RecordingPrompt prompt;
+    WatchedGameFiles files;
+    // Not every file of the folder, and not in list order: only the listing counts.
+    files.csvNames = {"d.csv", "a.csv", "B.csv"};
+    CLoading loading(state, files, prompt);
+    files.dialog = loading.Create(nullptr);
+    ASSERT_NE(files.dialog, nullptr);
+    WaitUntilClosed(files.dialog);
+
+    EXPECT_EQ(files.calls, std::vector<std::string>{"list " + game.Path()});
+    EXPECT_EQ(files.operationWhileListing, "Searching for CSV files");
+    EXPECT_EQ(ListBoxItems(GetDlgItem(files.dialog, IDC_HIDDEN_FILE_LIST)),
+              (std::vector<std::string>{"a.csv", "B.csv", "d.csv"}));
+    ASSERT_EQ(state.results.Count(), 3);
+    EXPECT_EQ(state.results.Record(0).mapName, "dm-inferno");
+    EXPECT_EQ(state.results.Record(2).mapName, "dm-antalus");
+    EXPECT_TRUE(prompt.messages.empty());
+    DestroyWindow(files.dialog);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -14,7 +13,9 @@
 #include <vector>
 
 #include "res/resource_ids.h"
+#include "results/result_set.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/common/scripted_game_files.h"
 #include "tests/win32/support/page_host.h"
 #include "upload/score.h"
 #include "upload/win32/http_upload.h"
@@ -23,26 +24,9 @@
 namespace tarvik {
 namespace {
 
-// A CSV folder and a network that the test writes: what the dialog saw and did is recorded.
+// A machine and a network that the test writes: what the dialog did is recorded.
 class ScriptedPlatform : public ScoreDialogPlatform {
   public:
-    std::vector<std::string> ListCsvNames(const std::string&) override {
-        std::vector<std::string> names;
-        for (const auto& [name, crc] : crcs) {
-            names.push_back(name);
-        }
-        for (const std::string& name : unreadable) {
-            names.push_back(name);
-        }
-        return names;
-    }
-    std::optional<std::uint32_t> CsvChecksum(const std::string&, const std::string& name) override {
-        const auto found = crcs.find(name);
-        if (found == crcs.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    }
     UploadMachine DescribeMachine(const std::string& gameVersionField) override {
         UploadMachine machine;
         machine.gameVersionField = gameVersionField;
@@ -62,12 +46,6 @@ class ScriptedPlatform : public ScoreDialogPlatform {
     }
     void OpenPage(const std::string& path) override { openedPages.push_back(path); }
 
-    std::map<std::string, std::uint32_t> crcs = {{"UT2003-old.csv", 1},
-                                                 {"UT2003-run1.csv", 11},
-                                                 {"UT2003-run2.csv", 12},
-                                                 {"UT2003-run3.csv", 13},
-                                                 {"UT2003-run4.csv", 14}};
-    std::vector<std::string> unreadable;
     const char* serverSetting = nullptr;
     UploadExchange exchange{true, "<html>Your Tarvik score</html>", ""};
     std::optional<std::string> savePath = std::string("C:\\cache\\upld.html");
@@ -76,6 +54,15 @@ class ScriptedPlatform : public ScoreDialogPlatform {
     std::vector<std::string> savedReplies;
     std::vector<std::string> openedPages;
 };
+
+// The CSV folder after the four runs: one older file, then the runs' own.
+std::map<std::string, std::uint32_t> FolderAfterTheRuns() {
+    return {{"UT2003-old.csv", 1},
+            {"UT2003-run1.csv", 11},
+            {"UT2003-run2.csv", 12},
+            {"UT2003-run3.csv", 13},
+            {"UT2003-run4.csv", 14}};
+}
 
 MapResult Record(double low, double avg, double high, int points) {
     MapResult record;
@@ -108,6 +95,21 @@ struct ScoreDialogFixture : ::testing::Test {
         return results;
     }
 
+    // The game's files as the test scripted them: readable files with their checksums, then
+    // files that cannot be read.
+    GameFiles& Files() {
+        files.csvNames.clear();
+        files.checksums.clear();
+        for (const auto& [name, crc] : csvCrcs) {
+            files.csvNames.push_back(name);
+            files.checksums[CsvFilePath(state.gameFolder, name)] = crc;
+        }
+        for (const std::string& name : unreadableCsvs) {
+            files.csvNames.push_back(name);
+        }
+        return files;
+    }
+
     std::string ItemText(HWND dialog, int id) {
         char text[256] = "";
         GetDlgItemTextA(dialog, id, text, sizeof(text));
@@ -119,12 +121,15 @@ struct ScoreDialogFixture : ::testing::Test {
     RecordingPrompt prompt;
     PageContext context{state, pages, prompt};
     ScriptedPlatform platform;
+    std::map<std::string, std::uint32_t> csvCrcs = FolderAfterTheRuns();
+    std::vector<std::string> unreadableCsvs;
+    ScriptedGameFiles files;
 };
 
 // The dialog as the program opens it, but modeless so the test can drive it.
 struct OpenedScoreDialog {
-    OpenedScoreDialog(const PageContext& context, ScoreDialogPlatform& platform)
-        : dialog(context, platform), hwnd(dialog.Create(nullptr)) {}
+    OpenedScoreDialog(const PageContext& context, ScoreDialogPlatform& platform, GameFiles& files)
+        : dialog(context, platform, files), hwnd(dialog.Create(nullptr)) {}
     ~OpenedScoreDialog() {
         if (IsWindow(hwnd)) {
             DestroyWindow(hwnd);
@@ -144,12 +149,12 @@ TEST_F(ScoreDialogFixture, EachFailedCheckShowsItsMessageAndCloses) {
     } cases[] = {
         {"three files",
          [](ScoreDialogFixture& f) {
-             f.platform.crcs.erase("UT2003-old.csv");
-             f.platform.crcs.erase("UT2003-run4.csv");
+             f.csvCrcs.erase("UT2003-old.csv");
+             f.csvCrcs.erase("UT2003-run4.csv");
          },
          1},
         {"an older file sorting after the new ones",
-         [](ScoreDialogFixture& f) { f.platform.crcs["UT2003-zz-old.csv"] = 5; }, 2},
+         [](ScoreDialogFixture& f) { f.csvCrcs["UT2003-zz-old.csv"] = 5; }, 2},
         {"302 points",
          [](ScoreDialogFixture& f) {
              f.state.results.ResetCount();
@@ -166,26 +171,24 @@ TEST_F(ScoreDialogFixture, EachFailedCheckShowsItsMessageAndCloses) {
              f.state.results.Add(Record(20, 40, 100, 151));
          },
          3},
-        {"an edited file", [](ScoreDialogFixture& f) { f.platform.crcs["UT2003-run3.csv"] = 7; },
-         4},
+        {"an edited file", [](ScoreDialogFixture& f) { f.csvCrcs["UT2003-run3.csv"] = 7; }, 4},
         {"an unreadable file",
          [](ScoreDialogFixture& f) {
-             f.platform.crcs.erase("UT2003-run2.csv");
-             f.platform.unreadable.push_back("UT2003-run2.csv");
+             f.csvCrcs.erase("UT2003-run2.csv");
+             f.unreadableCsvs.push_back("UT2003-run2.csv");
          },
          4},
     };
     for (const auto& c : cases) {
-        const ScriptedPlatform fresh;
         ScoreDialogFixture& f = *this;
         f.state.results = RunResults();
-        f.platform.crcs = fresh.crcs;
-        f.platform.unreadable.clear();
+        f.csvCrcs = FolderAfterTheRuns();
+        f.unreadableCsvs.clear();
         f.state.standardRun.scorePending = true;
         f.prompt.messages.clear();
         c.spoil(f);
 
-        Cuploaddlg dialog(context, platform);
+        Cuploaddlg dialog(context, platform, Files());
         // The check fails while the dialog opens, so the modal loop ends at once.
         EXPECT_EQ(dialog.DoModal(nullptr), IDCANCEL) << c.what;
         EXPECT_EQ(dialog.FailedCheck(), c.check) << c.what;
@@ -199,7 +202,7 @@ TEST_F(ScoreDialogFixture, EachFailedCheckShowsItsMessageAndCloses) {
 }
 
 TEST_F(ScoreDialogFixture, ShowsTheScoreCutToTwoDecimalsInTheLargeRedFont) {
-    OpenedScoreDialog opened(context, platform);
+    OpenedScoreDialog opened(context, platform, Files());
     ASSERT_NE(opened.hwnd, nullptr);
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_FALSE(opened.dialog.Ended());
@@ -233,7 +236,7 @@ TEST_F(ScoreDialogFixture, ShowsTheScoreCutToTwoDecimalsInTheLargeRedFont) {
 }
 
 TEST_F(ScoreDialogFixture, ButtonsAreConfiguredImageButtons) {
-    OpenedScoreDialog opened(context, platform);
+    OpenedScoreDialog opened(context, platform, Files());
     char text[64] = "";
     GetDlgItemTextA(opened.hwnd, IDOK, text, sizeof(text));
     EXPECT_STREQ(text, "Online Results");
@@ -249,7 +252,7 @@ TEST_F(ScoreDialogFixture, ButtonsAreConfiguredImageButtons) {
 TEST_F(ScoreDialogFixture, ViewLocallyAndTheCloseBoxClearThePendingScoreAndClose) {
     for (const bool closeBox : {false, true}) {
         state.standardRun.scorePending = true;
-        OpenedScoreDialog opened(context, platform);
+        OpenedScoreDialog opened(context, platform, Files());
         if (closeBox) {
             // The dialog manager posts the close box's IDCANCEL.
             SendMessageA(opened.hwnd, WM_CLOSE, 0, 0);
@@ -264,7 +267,7 @@ TEST_F(ScoreDialogFixture, ViewLocallyAndTheCloseBoxClearThePendingScoreAndClose
 }
 
 TEST_F(ScoreDialogFixture, OnlineResultsPostsSavesTheReplyAndOpensItAndStaysOpen) {
-    OpenedScoreDialog opened(context, platform);
+    OpenedScoreDialog opened(context, platform, Files());
     opened.Click(IDOK);
     EXPECT_FALSE(state.standardRun.scorePending);
     EXPECT_FALSE(opened.dialog.Ended());
@@ -286,7 +289,7 @@ TEST_F(ScoreDialogFixture, UploadFailureIsToldAndTheDialogStaysOpen) {
     platform.serverSetting = "127.0.0.1:8080";
     platform.exchange = {false, "",
                          "could not connect: Cannot connect to the server (error 12029)"};
-    OpenedScoreDialog opened(context, platform);
+    OpenedScoreDialog opened(context, platform, Files());
     opened.Click(IDOK);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text,
@@ -301,7 +304,7 @@ TEST_F(ScoreDialogFixture, UploadFailureIsToldAndTheDialogStaysOpen) {
 
 TEST_F(ScoreDialogFixture, ReplyThatCannotBeSavedIsToldAndNothingOpens) {
     platform.savePath = std::nullopt;
-    OpenedScoreDialog opened(context, platform);
+    OpenedScoreDialog opened(context, platform, Files());
     opened.Click(IDOK);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].text, "Can't create upload file!");
@@ -311,7 +314,7 @@ TEST_F(ScoreDialogFixture, ReplyThatCannotBeSavedIsToldAndNothingOpens) {
 
 TEST_F(ScoreDialogFixture, BadServerSettingIsToldAndTheDefaultUsed) {
     platform.serverSetting = "localhost:0";
-    OpenedScoreDialog opened(context, platform);
+    OpenedScoreDialog opened(context, platform, Files());
     opened.Click(IDOK);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_NE(prompt.messages[0].text.find("localhost:0"), std::string::npos);
@@ -360,31 +363,6 @@ TEST(UploadReplyPage, CandidatesEndInUpldHtml) {
     char windows[MAX_PATH] = "";
     GetWindowsDirectoryA(windows, MAX_PATH);
     EXPECT_EQ(candidates.back(), std::string(windows) + "\\Temp\\upld.html");
-}
-
-TEST(UploadWindowsPlatform, ListsAndChecksumsTheGameFolderCsvFiles) {
-    const std::string game = TempFolder();
-    const std::string csvs = game + "\\Benchmark\\CSVs";
-    CreateDirectoryA((game + "\\Benchmark").c_str(), nullptr);
-    CreateDirectoryA(csvs.c_str(), nullptr);
-    std::ofstream(csvs + "\\b.csv", std::ios::binary) << "123456789";
-    std::ofstream(csvs + "\\a.CSV", std::ios::binary) << "";
-    std::ofstream(csvs + "\\notes.txt", std::ios::binary) << "x";
-
-    WindowsScoreDialogPlatform platform;
-    std::vector<std::string> names = platform.ListCsvNames(game);
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"a.CSV", "b.csv"}));
-    EXPECT_EQ(platform.CsvChecksum(game, "b.csv"), 0xCBF43926u);
-    EXPECT_EQ(platform.CsvChecksum(game, "a.CSV"), 0u);
-    EXPECT_EQ(platform.CsvChecksum(game, "gone.csv"), std::nullopt);
-
-    for (const char* name : {"b.csv", "a.CSV", "notes.txt"}) {
-        DeleteFileA((csvs + "\\" + name).c_str());
-    }
-    RemoveDirectoryA(csvs.c_str());
-    RemoveDirectoryA((game + "\\Benchmark").c_str());
-    RemoveDirectoryA(game.c_str());
 }
 
 TEST(UploadHttp, RefusedConnectionIsReportedWithAReason) {

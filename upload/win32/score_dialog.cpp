@@ -6,8 +6,7 @@
 #include "base/prompt.h"
 #include "res/resource_ids.h"
 #include "results/result_set.h"
-#include "results/win32/csv_folder.h"
-#include "sysinfo/crc32.h"
+#include "results/win32/game_files.h"
 #include "sysinfo/system_facts.h"
 #include "sysinfo/win32/cpu_info.h"
 #include "sysinfo/win32/windows_facts.h"
@@ -15,21 +14,6 @@
 #include "upload/win32/reply_page.h"
 
 namespace tarvik {
-
-std::vector<std::string> WindowsScoreDialogPlatform::ListCsvNames(const std::string& gameFolder) {
-    return ListCsvFileNames(gameFolder);
-}
-
-std::optional<std::uint32_t> WindowsScoreDialogPlatform::CsvChecksum(const std::string& gameFolder,
-                                                                     const std::string& name) {
-    CCrc32Dynamic crc;
-    crc.BuildTable();
-    std::uint32_t checksum = 0;
-    if (crc.FileCrc32(CsvFilePath(gameFolder, name), checksum) != 0) {
-        return std::nullopt;
-    }
-    return checksum;
-}
 
 UploadMachine WindowsScoreDialogPlatform::DescribeMachine(const std::string& gameVersionField) {
     UploadMachine machine;
@@ -58,21 +42,21 @@ void WindowsScoreDialogPlatform::OpenPage(const std::string& path) {
     OpenReplyPage(path);
 }
 
-Cuploaddlg::Cuploaddlg(const PageContext& context, ScoreDialogPlatform& platform)
-    : Dialog(IDD_SCORE), context_(context), platform_(platform) {}
+Cuploaddlg::Cuploaddlg(const PageContext& context, ScoreDialogPlatform& platform, GameFiles& files)
+    : Dialog(IDD_SCORE), context_(context), platform_(platform), files_(files) {}
 
 BOOL Cuploaddlg::OnInit() {
     SetUpButtons();
     AppState& state = context_.state;
     RunValidityInputs inputs;
-    inputs.csvNames = platform_.ListCsvNames(state.gameFolder);
+    inputs.csvNames = files_.ListCsvNames(state.gameFolder);
     inputs.previousNewestCsv = state.standardRun.previousNewestCsv;
     for (const MapResult& record : state.results.Records()) {
         inputs.perSecondCounts.push_back(record.perSecondCount);
     }
     inputs.runCsvCrc = state.standardRun.runCsvCrc;
     failedCheck_ = FailedValidityCheck(inputs, [&](const std::string& name) {
-        return platform_.CsvChecksum(state.gameFolder, name);
+        return files_.FileChecksum(CsvFilePath(state.gameFolder, name));
     });
     if (failedCheck_ != 0) {
         context_.prompt.Show(InvalidResultsMessage(failedCheck_), kInvalidResultsCaption);
@@ -176,7 +160,8 @@ bool Cuploaddlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
 
 void ShowScoreDialog(const PageContext& context, HWND owner) {
     WindowsScoreDialogPlatform platform;
-    Cuploaddlg dialog(context, platform);
+    WindowsGameFiles files;
+    Cuploaddlg dialog(context, platform, files);
     dialog.DoModal(owner);
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/app_state.h"
 #include "base/win32/dialog.h"
+#include "results/game_files.h"
 #include "upload/form_body.h"
 #include "upload/results_server.h"
 #include "upload/win32/http_upload.h"
@@ -30,11 +31,6 @@ constexpr COLORREF kScoreTextColor = RGB(255, 0, 0);
 class ScoreDialogPlatform {
   public:
     virtual ~ScoreDialogPlatform() = default;
-    // The names of the game's "*.csv" result files, in any order.
-    virtual std::vector<std::string> ListCsvNames(const std::string& gameFolder) = 0;
-    // CRC-32 of one of them, or nullopt when it cannot be read.
-    virtual std::optional<std::uint32_t> CsvChecksum(const std::string& gameFolder,
-                                                     const std::string& name) = 0;
     // Processor (identified afresh), memory and operating system.
     virtual UploadMachine DescribeMachine(const std::string& gameVersionField) = 0;
     // The value of the server setting variable, or nullptr when unset.
@@ -45,12 +41,9 @@ class ScoreDialogPlatform {
     virtual void OpenPage(const std::string& path) = 0;
 };
 
-// The real machine: the Windows folder listing, CCrc32Dynamic, CCpuInfo, WinINet, the shell.
+// The real machine: CCpuInfo, WinINet, the shell.
 class WindowsScoreDialogPlatform final : public ScoreDialogPlatform {
   public:
-    std::vector<std::string> ListCsvNames(const std::string& gameFolder) override;
-    std::optional<std::uint32_t> CsvChecksum(const std::string& gameFolder,
-                                             const std::string& name) override;
     UploadMachine DescribeMachine(const std::string& gameVersionField) override;
     const char* ServerSetting() override;
     UploadExchange Post(const ResultsServer& server, const std::string& body) override;
@@ -60,7 +53,7 @@ class WindowsScoreDialogPlatform final : public ScoreDialogPlatform {
 
 class Cuploaddlg : public Dialog {
   public:
-    Cuploaddlg(const PageContext& context, ScoreDialogPlatform& platform);
+    Cuploaddlg(const PageContext& context, ScoreDialogPlatform& platform, GameFiles& files);
 
     // The failed check (1 to 4) once the dialog has opened, 0 when the score is shown.
     int FailedCheck() const { return failedCheck_; }
@@ -81,6 +74,7 @@ class Cuploaddlg : public Dialog {
 
     const PageContext& context_;
     ScoreDialogPlatform& platform_;
+    GameFiles& files_;
     CButtonST onlineResults_;
     CButtonST viewLocally_;
     GdiFont scoreFont_;
