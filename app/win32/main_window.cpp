@@ -66,9 +66,7 @@ BOOL Cmainsheet::OnInit() {
     }
     SetUpButtons();
 
-    HICON icon = LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDI_TARVIK));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SetIcons(LoadIconA(ResourceModule(), MAKEINTRESOURCEA(IDI_TARVIK)));
 
     if (!FindGame()) {
         return TRUE;

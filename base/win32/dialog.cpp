@@ -1,5 +1,8 @@
 #include "base/win32/dialog.h"
 
+#include "base/win32/controls.h"
+#include "base/win32/message_params.h"
+
 namespace tarvik {
 
 namespace {
@@ -23,6 +26,35 @@ HWND Dialog::Create(HWND parent) {
                               reinterpret_cast<LPARAM>(this));
 }
 
+void Dialog::SetItemText(int id, const std::string& text) const {
+    Control(hwnd_, id).SetText(text);
+}
+
+std::string Dialog::ItemText(int id) const {
+    return Control(hwnd_, id).Text();
+}
+
+void Dialog::EnableItem(int id, bool on) const {
+    Control(hwnd_, id).Enable(on);
+}
+
+void Dialog::CheckItem(int id, bool on) const {
+    Button(hwnd_, id).SetChecked(on);
+}
+
+bool Dialog::IsItemChecked(int id) const {
+    return Button(hwnd_, id).IsChecked();
+}
+
+void Dialog::SetItemFont(int id, HFONT font) const {
+    Control(hwnd_, id).SetFont(font);
+}
+
+void Dialog::SetIcons(HICON icon) const {
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
 bool Dialog::OnCommand(int id, int, HWND) {
     if (id == IDOK) {
         OnOK();
@@ -44,6 +76,9 @@ bool Dialog::OnEraseBackground(HDC) {
 }
 bool Dialog::OnHitTest(POINT, LRESULT&) {
     return false;
+}
+HBRUSH Dialog::OnControlColor(HDC, HWND, int) {
+    return nullptr;
 }
 bool Dialog::OnOtherMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
@@ -82,9 +117,17 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? Answer(hwnd_, TRUE) : FALSE;
         case WM_NCHITTEST: {
             LRESULT hit = 0;
-            const POINT screen{static_cast<short>(LOWORD(lParam)),
-                               static_cast<short>(HIWORD(lParam))};
-            return OnHitTest(screen, hit) ? Answer(hwnd_, hit) : FALSE;
+            return OnHitTest(PointFromParam(lParam), hit) ? Answer(hwnd_, hit) : FALSE;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSCROLLBAR: {
+            // These return the brush itself, not through DWLP_MSGRESULT.
+            const auto control = reinterpret_cast<HWND>(lParam);
+            return reinterpret_cast<INT_PTR>(
+                OnControlColor(reinterpret_cast<HDC>(wParam), control, GetDlgCtrlID(control)));
         }
         case WM_DESTROY:
             OnDestroy();

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 namespace tarvik {
 
 class Dialog {
@@ -19,6 +21,15 @@ class Dialog {
 
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    void SetItemText(int id, const std::string& text) const;
+    std::string ItemText(int id) const;
+    void EnableItem(int id, bool on) const;
+    void CheckItem(int id, bool on) const;
+    bool IsItemChecked(int id) const;
+    // The font stays the caller's: it must outlive the control.
+    void SetItemFont(int id, HFONT font) const;
+    // The title bar's and the task bar's icon.
+    void SetIcons(HICON icon) const;
     int TemplateId() const { return templateId_; }
     void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 
@@ -38,6 +49,9 @@ class Dialog {
     virtual bool OnEraseBackground(HDC dc);
     // Returns true and sets hit when the handler decides the hit test.
     virtual bool OnHitTest(POINT screen, LRESULT& hit);
+    // Colours of a child control about to be drawn (WM_CTLCOLORSTATIC and its kin): set them on
+    // `dc` and return the background brush, or null to leave the control to the system.
+    virtual HBRUSH OnControlColor(HDC dc, HWND control, int controlId);
     virtual void OnDestroy() {}
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }

@@ -64,7 +64,7 @@ void Cmain::ShowTexts() const {
         {IDC_MAIN_OS, &osLine_},         {IDC_MAIN_VIDEO, &videoLine_},
     };
     for (const auto& [id, text] : texts) {
-        SetDlgItemTextA(Handle(), id, text->c_str());
+        SetItemText(id, *text);
     }
 }
 

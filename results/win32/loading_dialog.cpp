@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/format.h"
+#include "base/win32/controls.h"
 #include "res/resource_ids.h"
 
 namespace tarvik {
@@ -54,31 +55,18 @@ void CLoading::Load() {
 // The names pass through the hidden sorted list box, which holds them in the order the
 // program has always shown them in.
 std::vector<std::string> CLoading::ListNames() {
-    const HWND list = Item(IDC_HIDDEN_FILE_LIST);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    const ListBox list(Handle(), IDC_HIDDEN_FILE_LIST);
+    list.ResetContent();
     for (const std::string& name : files_.ListCsvNames(state_.gameFolder)) {
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        list.AddString(name);
     }
-    std::vector<std::string> names;
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        if (length == LB_ERR) {
-            continue;
-        }
-        std::string name(static_cast<std::size_t>(length), '\0');
-        // LB_GETTEXT writes the closing zero too, which the string's own storage has room for.
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(name.data()));
-        names.push_back(std::move(name));
-    }
-    return names;
+    return list.Texts();
 }
 
 void CLoading::ShowText(int id, const std::string& text) {
-    SetDlgItemTextA(Handle(), id, text.c_str());
+    SetItemText(id, text);
     // The load runs inside one message, so paint now or nothing would show until it ends.
-    UpdateWindow(Item(id));
+    Control(Handle(), id).Update();
 }
 
 void CLoading::OnOperation(const std::string& text) {

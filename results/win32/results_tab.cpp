@@ -129,11 +129,7 @@ void Cresults::SaveToFile() {
     if (!path) {
         return;
     }
-    std::vector<std::string> lines;
-    const int count = list_.GetCount();
-    for (int i = 0; i < count; ++i) {
-        lines.push_back(list_.GetText(i));
-    }
+    const std::vector<std::string> lines = list_.Texts();
     if (!WriteLinesReplacing(*path, lines)) {
         context_.prompt.Show(Format(kCantSavePattern, path->c_str()), kMessageCaption);
         return;

@@ -40,8 +40,8 @@ struct BoundList {
         const WindowDc dc(list);
         const SelectionGuard selected(dc.Get(), font.Get());
         int widest = 0;
-        for (int i = 0; i < box.GetCount(); ++i) {
-            const std::string text = box.GetText(i);
+        for (int i = 0; i < box.Count(); ++i) {
+            const std::string text = box.Text(i);
             const int length = static_cast<int>(text.size());
             int width = 0;
             if (tabbed) {
@@ -157,7 +157,7 @@ TEST(HScrollListBox, ExtentFollowsTheWidestItemThroughEveryChange) {
             step(bound.box);
             EXPECT_EQ(bound.box.HorizontalExtent(), bound.ExpectedExtent());
         }
-        EXPECT_EQ(bound.box.GetCount(), c.itemsLeft);
+        EXPECT_EQ(bound.box.Count(), c.itemsLeft);
         if (c.itemsLeft == 0) {
             EXPECT_EQ(bound.box.HorizontalExtent(), 0);
         } else {

@@ -98,11 +98,11 @@ void Cuploaddlg::ShowScore() {
                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kScoreFontFace));
     }
     for (const int id : {IDC_SCORE_HEADING, IDC_SCORE_TEXT}) {
-        SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_.Get()), TRUE);
+        SetItemFont(id, scoreFont_.Get());
     }
     const StandardScore score = ScoreOf(context_.state.results.Records());
-    SetDlgItemTextA(Handle(), IDC_SCORE_HEADING, kScoreHeading);
-    SetDlgItemTextA(Handle(), IDC_SCORE_TEXT, ScoreText(score.score).c_str());
+    SetItemText(IDC_SCORE_HEADING, kScoreHeading);
+    SetItemText(IDC_SCORE_TEXT, ScoreText(score.score));
 }
 
 void Cuploaddlg::OnOK() {
@@ -143,19 +143,13 @@ void Cuploaddlg::Upload() {
     platform_.OpenPage(*page);
 }
 
-bool Cuploaddlg::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message != WM_CTLCOLORSTATIC) {
-        return false;
+HBRUSH Cuploaddlg::OnControlColor(HDC dc, HWND, int controlId) {
+    if (controlId != IDC_SCORE_HEADING && controlId != IDC_SCORE_TEXT) {
+        return nullptr;
     }
-    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-    if (id != IDC_SCORE_HEADING && id != IDC_SCORE_TEXT) {
-        return false;
-    }
-    const auto dc = reinterpret_cast<HDC>(wParam);
     SetTextColor(dc, kScoreTextColor);
     SetBkMode(dc, TRANSPARENT);
-    result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    return true;
+    return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 void ShowScoreDialog(const PageContext& context, HWND owner) {

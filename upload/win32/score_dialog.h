@@ -64,7 +64,7 @@ class Cuploaddlg : public Dialog {
     BOOL OnInit() override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    HBRUSH OnControlColor(HDC dc, HWND control, int controlId) override;
 
   private:
     void Close(INT_PTR result);

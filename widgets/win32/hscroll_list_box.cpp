@@ -22,22 +22,22 @@ bool CHScrollListBox::SubclassDlgItem(int controlId, HWND dialog) {
 }
 
 bool CHScrollListBox::Attach(HWND listBox) {
-    if (!listBox || hwnd_) {
+    if (!listBox || Handle()) {
         return false;
     }
     if (!SetWindowSubclass(listBox, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
         return false;
     }
-    hwnd_ = listBox;
+    Bind(listBox);
     Recompute();
     return true;
 }
 
 void CHScrollListBox::Detach() {
-    if (hwnd_ && IsWindow(hwnd_)) {
-        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+    if (Handle() && IsWindow(Handle())) {
+        RemoveWindowSubclass(Handle(), SubclassProc, kSubclassId);
     }
-    hwnd_ = nullptr;
+    Bind(nullptr);
 }
 
 LRESULT CALLBACK CHScrollListBox::SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -56,12 +56,12 @@ LRESULT CALLBACK CHScrollListBox::SubclassProc(HWND hwnd, UINT message, WPARAM w
             box->Recompute();
             break;
         case LB_RESETCONTENT:
-            box->SetExtent(0);
+            box->SetHorizontalExtent(0);
             break;
         case WM_NCDESTROY:
             // The window goes before the object: forget it so the destructor leaves it alone.
             RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-            box->hwnd_ = nullptr;
+            box->Bind(nullptr);
             break;
         default:
             break;
@@ -69,61 +69,17 @@ LRESULT CALLBACK CHScrollListBox::SubclassProc(HWND hwnd, UINT message, WPARAM w
     return result;
 }
 
-int CHScrollListBox::AddString(const std::string& text) {
-    return static_cast<int>(
-        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-}
-
-int CHScrollListBox::InsertString(int index, const std::string& text) {
-    return static_cast<int>(SendMessageA(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index),
-                                         reinterpret_cast<LPARAM>(text.c_str())));
-}
-
-int CHScrollListBox::DeleteString(int index) {
-    return static_cast<int>(SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0));
-}
-
-void CHScrollListBox::ResetContent() {
-    SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
-}
-
-int CHScrollListBox::Dir(UINT attributes, const std::string& wildcardPath) {
-    return static_cast<int>(
-        SendMessageA(hwnd_, LB_DIR, attributes, reinterpret_cast<LPARAM>(wildcardPath.c_str())));
-}
-
-int CHScrollListBox::GetCount() const {
-    return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0));
-}
-
-std::string CHScrollListBox::GetText(int index) const {
-    const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(hwnd_, LB_GETTEXT, static_cast<WPARAM>(index),
-                                        reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-    return text;
-}
-
-int CHScrollListBox::HorizontalExtent() const {
-    return static_cast<int>(SendMessageA(hwnd_, LB_GETHORIZONTALEXTENT, 0, 0));
-}
-
 bool CHScrollListBox::HasTabStops() const {
-    return (GetWindowLongA(hwnd_, GWL_STYLE) & LBS_USETABSTOPS) != 0;
+    return (GetWindowLongA(Handle(), GWL_STYLE) & LBS_USETABSTOPS) != 0;
 }
 
 int CHScrollListBox::MeasureItem(int index) const {
-    const std::string text = GetText(index);
-    const WindowDc dc(hwnd_);
+    const std::string text = Text(index);
+    const WindowDc dc(Handle());
     if (!dc) {
         return 0;
     }
-    const SelectionGuard font(dc.Get(),
-                              reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    const SelectionGuard font(dc.Get(), Font());
     const int length = static_cast<int>(text.size());
     if (HasTabStops()) {
         const DWORD size = GetTabbedTextExtentA(dc.Get(), text.c_str(), length, 0, nullptr);
@@ -135,20 +91,16 @@ int CHScrollListBox::MeasureItem(int index) const {
 }
 
 void CHScrollListBox::Widen(int index) {
-    SetExtent(ExtentAfterAdding(HorizontalExtent(), MeasureItem(index)));
+    SetHorizontalExtent(ExtentAfterAdding(HorizontalExtent(), MeasureItem(index)));
 }
 
 void CHScrollListBox::Recompute() {
     std::vector<int> extents;
-    const int count = GetCount();
+    const int count = Count();
     for (int i = 0; i < count; ++i) {
         extents.push_back(MeasureItem(i));
     }
-    SetExtent(ExtentOverItems(extents));
-}
-
-void CHScrollListBox::SetExtent(int extent) {
-    SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
+    SetHorizontalExtent(ExtentOverItems(extents));
 }
 
 }  // namespace tarvik
