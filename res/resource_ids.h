@@ -53,6 +53,8 @@
 #define IDD_SCORE 171
 #define IDC_SCORE_HEADING 1155
 #define IDC_SCORE_TEXT 1156
+#define IDC_SCORE_ONLINE_RESULTS 1 /* IDOK */
+#define IDC_SCORE_VIEW_LOCALLY 2   /* IDCANCEL */
 
 // Program information box.
 #define IDD_ABOUT_BOX 100

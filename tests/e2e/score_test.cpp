@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
+#include "res/resource_ids.h"
 #include "results/csv_parser.h"
 #include "tests/e2e/harness/game_traces.h"
 #include "tests/e2e/harness/harness.h"
@@ -17,12 +19,6 @@
 namespace tarvik::e2e {
 namespace {
 
-constexpr int kBenchmarkButton = 1001;
-constexpr int kResultsPage = 4;
-constexpr int kResultsList = 1035;
-constexpr int kScoreText = 1156;
-constexpr int kOnlineResults = 1;
-constexpr int kViewLocally = 2;
 constexpr Milliseconds kBenchmarkTimeout{120000};
 
 bool IsScoreDialog(const WindowInfo& window) {
@@ -33,7 +29,7 @@ bool IsScoreDialog(const WindowInfo& window) {
 // becoming the active one, so the sheet does not name it as current yet.
 HWND ResultsPage(HWND sheet) {
     for (HWND child = GetWindow(sheet, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetDlgItem(child, kResultsList)) {
+        if (GetDlgItem(child, IDC_RESULTS_LIST)) {
             return child;
         }
     }
@@ -66,21 +62,22 @@ TEST(ScoreDialog, ShowsTheScoreOfTheFourNewFilesAndSaysWhenTheUploadFails) {
     ASSERT_TRUE(WaitForMainWindow(tarvik, &main));
     RemoteTabSet tabs;
     ASSERT_TRUE(RemoteTabSet::Find(main, &tabs));
-    ASSERT_TRUE(ClickButton(tabs.CurrentPage(), kBenchmarkButton));
+    ASSERT_TRUE(ClickButton(tabs.CurrentPage(), IDC_MAIN_BENCHMARK));
 
     HWND score = nullptr;
     ASSERT_TRUE(
         WaitForWindow(tarvik, IsScoreDialog, "the score dialog", &score, kBenchmarkTimeout));
-    EXPECT_EQ(tabs.CurrentIndex(), kResultsPage);
-    EXPECT_EQ(ControlText(score, kScoreText), ExpectedScoreText(game.GameFolder()));
+    EXPECT_EQ(tabs.CurrentIndex(), kPageResults);
+    EXPECT_EQ(ControlText(score, IDC_SCORE_TEXT), ExpectedScoreText(game.GameFolder()));
 
-    const std::vector<std::string> lines = ListBoxLines(ResultsPage(tabs.Sheet()), kResultsList);
+    const std::vector<std::string> lines =
+        ListBoxLines(ResultsPage(tabs.Sheet()), IDC_RESULTS_LIST);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "**** Map results ****"), 4)
         << "the Results tab lists: " << QuotedList(lines);
     Settle(score);
     EXPECT_TRUE(SaveScreenshot(score, "score_dialog"));
 
-    ASSERT_TRUE(ClickButton(score, kOnlineResults));
+    ASSERT_TRUE(ClickButton(score, IDC_SCORE_ONLINE_RESULTS));
     MessageBoxInfo failure;
     ASSERT_TRUE(WaitForMessageBox(tarvik, &failure, Milliseconds{60000}));
     EXPECT_EQ(failure.caption, "!");
@@ -90,7 +87,7 @@ TEST(ScoreDialog, ShowsTheScoreOfTheFourNewFilesAndSaysWhenTheUploadFails) {
     EXPECT_TRUE(IsWindow(score) && IsWindowVisible(score))
         << "the score dialog should stay open after a failed upload";
 
-    ASSERT_TRUE(ClickButton(score, kViewLocally));
+    ASSERT_TRUE(ClickButton(score, IDC_SCORE_VIEW_LOCALLY));
     EXPECT_TRUE(WaitForWindowGone(tarvik, IsScoreDialog, "the score dialog"));
     EXPECT_TRUE(IsResponsive(main));
     ASSERT_TRUE(ClickButton(main, IDOK));
@@ -146,13 +143,13 @@ TEST(ScoreDialog, OnlineResultsPostsTheScoreAndOpensTheServersReply) {
     ASSERT_TRUE(WaitForMainWindow(tarvik, &main));
     RemoteTabSet tabs;
     ASSERT_TRUE(RemoteTabSet::Find(main, &tabs));
-    ASSERT_TRUE(ClickButton(tabs.CurrentPage(), kBenchmarkButton));
+    ASSERT_TRUE(ClickButton(tabs.CurrentPage(), IDC_MAIN_BENCHMARK));
 
     HWND score = nullptr;
     ASSERT_TRUE(
         WaitForWindow(tarvik, IsScoreDialog, "the score dialog", &score, kBenchmarkTimeout));
-    const std::string scoreText = ControlText(score, kScoreText);
-    ASSERT_TRUE(ClickButton(score, kOnlineResults));
+    const std::string scoreText = ControlText(score, IDC_SCORE_TEXT);
+    ASSERT_TRUE(ClickButton(score, IDC_SCORE_ONLINE_RESULTS));
     ASSERT_TRUE(WaitUntil([] { return !OpenedPage().empty(); }, Milliseconds{60000}))
         << "no page was opened; the program shows: " << DescribeWindows(tarvik.Pid());
 
@@ -165,7 +162,7 @@ TEST(ScoreDialog, OnlineResultsPostsTheScoreAndOpensTheServersReply) {
     EXPECT_TRUE(MessageBoxes(tarvik.Pid()).empty()) << DescribeWindows(tarvik.Pid());
     EXPECT_TRUE(IsWindow(score) && IsWindowVisible(score)) << "the dialog stays open";
 
-    ASSERT_TRUE(ClickButton(score, kViewLocally));
+    ASSERT_TRUE(ClickButton(score, IDC_SCORE_VIEW_LOCALLY));
     EXPECT_TRUE(WaitForWindowGone(tarvik, IsScoreDialog, "the score dialog"));
     ASSERT_TRUE(ClickButton(main, IDOK));
     EXPECT_TRUE(tarvik.WaitForExitCode(0));

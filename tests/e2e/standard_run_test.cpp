@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/app_state.h"
+#include "res/resource_ids.h"
 #include "base/win32/handles.h"
 #include "bench/command_lines.h"
 #include "tests/e2e/harness/game_process.h"
@@ -20,12 +22,6 @@
 
 namespace tarvik::e2e {
 namespace {
-
-constexpr int kExitButton = 1;
-constexpr int kBenchmarkButton = 1001;
-constexpr int kMainPage = 0;
-constexpr int kSettingsPage = 3;
-constexpr int kResultsPage = 4;
 
 constexpr Milliseconds kEndTimeout{10000};
 constexpr Milliseconds kGameStartTimeout{20000};
@@ -78,11 +74,11 @@ struct Session {
     }
 
     ::testing::AssertionResult PressBenchmark() const {
-        if (tabs.CurrentIndex() != kMainPage) {
+        if (tabs.CurrentIndex() != kPageMain) {
             return ::testing::AssertionFailure() << "expected the Main tab to be shown, but page "
                                                  << tabs.CurrentIndex() << " is";
         }
-        return ClickButton(tabs.CurrentPage(), kBenchmarkButton);
+        return ClickButton(tabs.CurrentPage(), IDC_MAIN_BENCHMARK);
     }
 
     // Answers one message box and waits until it has gone, so that the next one is not mistaken
@@ -120,7 +116,7 @@ struct Session {
         if (!IsResponsive(main)) {
             return ::testing::AssertionFailure() << "the main window no longer answers";
         }
-        for (int page : {kSettingsPage, kMainPage}) {
+        for (int page : {kPageSettings, kPageMain}) {
             auto selected = tabs.SelectPage(page);
             if (!selected) {
                 return selected << " (the tab set no longer switches pages)";
@@ -130,7 +126,7 @@ struct Session {
     }
 
     ::testing::AssertionResult Exit() const {
-        auto clicked = ClickButton(main, kExitButton);
+        auto clicked = ClickButton(main, IDC_EXIT);
         if (!clicked) {
             return clicked;
         }
@@ -205,11 +201,11 @@ TEST(StandardRun, FourRunsWithTheirIniFilesThenTheResultsTab) {
     }
 
     ASSERT_TRUE(WaitUntil([&] {
-        return session.tabs.CurrentIndex() == kResultsPage ||
+        return session.tabs.CurrentIndex() == kPageResults ||
                !MessageBoxes(session.tarvik.Pid()).empty();
     })) << "after four runs the program shows neither the Results tab nor a message: "
         << DescribeWindows(session.tarvik.Pid());
-    ASSERT_EQ(session.tabs.CurrentIndex(), kResultsPage)
+    ASSERT_EQ(session.tabs.CurrentIndex(), kPageResults)
         << "the run should end on the Results tab; the program shows: "
         << DescribeWindows(session.tarvik.Pid());
 
@@ -466,7 +462,7 @@ TEST(StandardRun, AnotherProgramComingForwardDuringARunFailsTheBenchmark) {
         << "; the game was started with: " << QuotedList(GameCommandLog(folder));
     EXPECT_EQ(GameCommandLog(folder).size(), runsSoFar) << "no run should follow the disturbed one";
     EXPECT_LT(GameCommandLog(folder).size(), 4u);
-    EXPECT_NE(session.tabs.CurrentIndex(), kResultsPage);
+    EXPECT_NE(session.tabs.CurrentIndex(), kPageResults);
     EXPECT_TRUE(NoIniFilesLeft(folder));
     EXPECT_TRUE(session.Exit());
 }

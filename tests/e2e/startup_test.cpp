@@ -10,18 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
+#include "res/resource_ids.h"
 #include "tests/e2e/harness/harness.h"
 
 namespace tarvik::e2e {
 namespace {
 
 using std::chrono::steady_clock;
-
-constexpr int kExitButton = 1;
-constexpr int kMinimizeButton = 1161;
-constexpr int kCloseButton = 1162;
-constexpr int kHelpButton = 1163;
-constexpr int kTabFrame = 1142;
 
 constexpr Milliseconds kEndTimeout{10000};
 
@@ -82,7 +78,7 @@ bool SamePath(const std::string& a, const std::string& b) {
 
 ::testing::AssertionResult PressHelpAndWaitForOpen(HWND mainWindow, const std::string& helpFile,
                                                    size_t opensBefore) {
-    auto clicked = ClickButton(mainWindow, kHelpButton);
+    auto clicked = ClickButton(mainWindow, IDC_HELP_BUTTON);
     if (!clicked) {
         return clicked;
     }
@@ -156,7 +152,7 @@ TEST_P(StartupWithGame, SplashThenMainWindowWithSixTabsAndExitEndsTheProgram) {
 
     const LONG style = GetWindowLongA(main, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, 0) << "the main window should have no caption or border";
-    for (int id : {kExitButton, kMinimizeButton, kCloseButton, kHelpButton}) {
+    for (int id : {IDC_EXIT, IDC_MINIMIZE_BUTTON, IDC_CLOSE_BUTTON, IDC_HELP_BUTTON}) {
         EXPECT_TRUE(Control(main, id) && IsWindowVisible(Control(main, id)))
             << "the main window should show the button " << id;
     }
@@ -171,8 +167,8 @@ TEST_P(StartupWithGame, SplashThenMainWindowWithSixTabsAndExitEndsTheProgram) {
     EXPECT_TRUE(page && IsWindowVisible(page)) << "the current page should be visible";
 
     // The tab set sits on the top-left corner of the frame that marks its place.
-    HWND frame = Control(main, kTabFrame);
-    ASSERT_NE(frame, nullptr) << "the main window has no frame " << kTabFrame;
+    HWND frame = Control(main, IDC_TAB_FRAME);
+    ASSERT_NE(frame, nullptr) << "the main window has no frame " << IDC_TAB_FRAME;
     RECT frameRect = {}, sheetRect = {};
     GetWindowRect(frame, &frameRect);
     GetWindowRect(tabs.Sheet(), &sheetRect);
@@ -182,7 +178,7 @@ TEST_P(StartupWithGame, SplashThenMainWindowWithSixTabsAndExitEndsTheProgram) {
     Settle(main);
     EXPECT_TRUE(SaveScreenshot(main, std::string("startup_") + GetParam().name));
 
-    ASSERT_TRUE(ClickButton(main, kExitButton));
+    ASSERT_TRUE(ClickButton(main, IDC_EXIT));
     EXPECT_TRUE(tarvik_.WaitForExitCode(0, kEndTimeout));
 }
 
@@ -203,7 +199,7 @@ TEST_P(StartupWithGame, HelpFileIsWrittenIntoTheGameFolderOpenedAndDeletedAtTheE
     }
     EXPECT_TRUE(IsResponsive(main)) << "the main window stopped answering after the help button";
 
-    ASSERT_TRUE(ClickButton(main, kExitButton));
+    ASSERT_TRUE(ClickButton(main, IDC_EXIT));
     ASSERT_TRUE(tarvik_.WaitForExitCode(0, kEndTimeout));
     EXPECT_FALSE(FileExists(helpFile)) << helpFile << " is still there after the program ended";
 }
@@ -225,8 +221,8 @@ void PrintTo(const CloseButtonCase& button, std::ostream* out) {
 }
 
 const CloseButtonCase kCloseButtonCases[] = {
-    {"exit", kExitButton},
-    {"close", kCloseButton},
+    {"exit", IDC_EXIT},
+    {"close", IDC_CLOSE_BUTTON},
 };
 
 class CloseButtons : public ::testing::TestWithParam<CloseButtonCase> {};
@@ -283,9 +279,9 @@ TEST(Startup, SecondCopyIsRefusedAndLeavesTheFirstUntouched) {
     EXPECT_TRUE(IsResponsive(main)) << "the first copy's main window no longer answers";
     RemoteTabSet tabs;
     ASSERT_TRUE(RemoteTabSet::Find(main, &tabs));
-    EXPECT_TRUE(tabs.SelectPage(5)) << "the first copy's tab set no longer switches pages";
+    EXPECT_TRUE(tabs.SelectPage(kPageAbout)) << "the first copy's tab set no longer switches pages";
 
-    ASSERT_TRUE(ClickButton(main, kExitButton));
+    ASSERT_TRUE(ClickButton(main, IDC_EXIT));
     EXPECT_TRUE(first.WaitForExitCode(0, kEndTimeout));
 }
 
@@ -347,7 +343,7 @@ TEST_P(FolderLength, LongestFolderIsUsedWholeAndLongerOnesAreRefused) {
     ASSERT_TRUE(WaitForMainWindow(tarvik, &main));
     // The help file lands in the folder exactly as registered, so nothing was cut.
     EXPECT_TRUE(PressHelpAndWaitForOpen(main, JoinPath(folder, "tarvikhelp.chm"), 0));
-    ASSERT_TRUE(ClickButton(main, kExitButton));
+    ASSERT_TRUE(ClickButton(main, IDC_EXIT));
     EXPECT_TRUE(tarvik.WaitForExitCode(0, kEndTimeout));
 }
 

@@ -18,74 +18,32 @@
 #include "sysinfo/win32/video_card.h"
 #include "sysinfo/win32/windows_facts.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/common/temp_game_folder.h"
 #include "tests/win32/support/page_host.h"
 #include "widgets/button_colors.h"
 
 namespace tarvik {
 namespace {
 
-// A game folder under the temporary folder with an optional manifest; gone with the object.
-class GameFolder {
-  public:
-    explicit GameFolder(const char* manifest) {
-        char temp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, temp);
-        char name[MAX_PATH] = "";
-        GetTempFileNameA(temp, "tvm", 0, name);
-        DeleteFileA(name);
-        path_ = name;
-        CreateDirectoryA(path_.c_str(), nullptr);
-        CreateDirectoryA(System().c_str(), nullptr);
+// A game folder with a System folder and, unless null, a manifest in it.
+struct GameFolder : TempGameFolder {
+    explicit GameFolder(const char* manifest) : TempGameFolder({GameSubfolder::System}) {
         if (manifest) {
-            std::ofstream(Manifest(), std::ios::binary) << manifest;
+            WriteFile(GameSubfolder::System, "Manifest.ini", manifest);
         }
     }
-    ~GameFolder() {
-        DeleteFileA(Manifest().c_str());
-        RemoveDirectoryA(System().c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string System() const { return path_ + "\\System"; }
-    std::string Manifest() const { return System() + "\\Manifest.ini"; }
-    std::string path_;
 };
 
-// The Main tab as the program shows it: the only page of a tab set inside a visible window.
-struct OpenedMainTab {
+struct OpenedMainTab : OpenedPage<Cmain> {
     OpenedMainTab(HWND host, bool demo, const std::string& gameFolder,
                   std::optional<SystemFacts> facts) {
         state.isDemo = demo;
         state.gameFolder = gameFolder;
-        const PageContext context{state, pages, prompt};
-        page = facts ? std::make_unique<Cmain>(context, [facts] { return *facts; })
-                     : std::make_unique<Cmain>(context);
-        tabs.Create(host, {page.get()});
-        PumpMessages();
+        Open(host, [&facts](const PageContext& context) {
+            return facts ? std::make_unique<Cmain>(context, [facts] { return *facts; })
+                         : std::make_unique<Cmain>(context);
+        });
     }
-    ~OpenedMainTab() {
-        DestroyWindow(tabs.Handle());
-        PumpMessages();
-    }
-    OpenedMainTab(const OpenedMainTab&) = delete;
-    OpenedMainTab& operator=(const OpenedMainTab&) = delete;
-
-    std::string Text(int id) const {
-        char text[512] = "";
-        GetDlgItemTextA(page->Handle(), id, text, sizeof(text));
-        return text;
-    }
-
-    AppState state;
-    NoPages pages;
-    RecordingPrompt prompt;
-    std::unique_ptr<Cmain> page;
-    TabSet tabs;
 };
 
 class MainTab : public HostWindowSuite {};

@@ -95,50 +95,20 @@ const std::vector<BenchmarkRun> kFiveRunsTwoMachines = {
     {"e.csv", "dm-antalus", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1280x960", 18.1, 33},
 };
 
-// The Results tab as the program shows it: the only page of a tab set, so creating the set
-// makes it active and it loads at once.
-struct OpenedResultsTab {
+// The Results tab opens as the only page of its set, so it loads at once.
+struct OpenedResultsTab : OpenedPage<Cresults> {
     OpenedResultsTab(HWND host, const std::string& gameFolder, ResultSettings settings = {}) {
         state.gameFolder = gameFolder;
         state.settings = settings;
-        page = std::make_unique<Cresults>(PageContext{state, pages, prompt}, files);
-        tabs.Create(host, {page.get()});
-        PumpMessages();
+        Open(host, [this](const PageContext& context) {
+            return std::make_unique<Cresults>(context, files);
+        });
     }
-    ~OpenedResultsTab() {
-        DestroyWindow(tabs.Handle());
-        PumpMessages();
-    }
-    OpenedResultsTab(const OpenedResultsTab&) = delete;
-    OpenedResultsTab& operator=(const OpenedResultsTab&) = delete;
-
     std::vector<std::string> ListLines() const {
-        const HWND list = page->Item(IDC_RESULTS_LIST);
-        std::vector<std::string> lines;
-        const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char text[512] = "";
-            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-            lines.emplace_back(text);
-        }
-        return lines;
-    }
-    void Click(int id) const {
-        SendMessageA(page->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(page->Item(id)));
-        PumpMessages();
-    }
-    void Deactivate() const {
-        NMHDR header{tabs.Handle(), 0, PSN_KILLACTIVE};
-        SendMessageA(page->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+        return OpenedPage<Cresults>::ListLines(IDC_RESULTS_LIST);
     }
 
-    AppState state;
-    NoPages pages;
-    RecordingPrompt prompt;
     ScriptedFileChooser files;
-    std::unique_ptr<Cresults> page;
-    TabSet tabs;
 };
 
 class ResultsTab : public HostWindowSuite {};

@@ -5,12 +5,14 @@
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
 #include <string>
 
+#include "tests/common/temp_game_folder.h"
 #include "sysinfo/system_facts.h"
 #include "sysinfo/win32/cpu_info.h"
 #include "sysinfo/win32/game_version.h"
@@ -184,56 +186,22 @@ std::string ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
-// A game folder with a System folder under the temporary folder, gone with the object.
-class GameFolder {
-  public:
-    GameFolder() {
-        char temp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, temp);
-        char name[MAX_PATH] = "";
-        GetTempFileNameA(temp, "tvg", 0, name);
-        DeleteFileA(name);
-        path_ = name;
-        CreateDirectoryA(path_.c_str(), nullptr);
-        CreateDirectoryA(System().c_str(), nullptr);
-    }
-    ~GameFolder() {
-        WIN32_FIND_DATAA found;
-        const std::string pattern = System() + "\\*";
-        HANDLE find = FindFirstFileA(pattern.c_str(), &found);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                DeleteFileA((System() + "\\" + found.cFileName).c_str());
-            } while (FindNextFileA(find, &found));
-            FindClose(find);
-        }
-        RemoveDirectoryA(System().c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
+// A game folder with a System folder, to look for the manifest in.
+struct GameFolder : TempGameFolder {
+    GameFolder() : TempGameFolder({GameSubfolder::System}) {}
 
-    const std::string& Path() const { return path_; }
-    std::string System() const { return path_ + "\\System"; }
-    std::string Manifest() const { return System() + "\\Manifest.ini"; }
+    std::string Manifest() const { return FolderPath(GameSubfolder::System) + "\\Manifest.ini"; }
     void WriteManifest(const std::string& text) const {
-        std::ofstream(Manifest(), std::ios::binary) << text;
+        WriteFile(GameSubfolder::System, "Manifest.ini", text);
     }
     int SystemFileCount() const {
         int count = 0;
-        WIN32_FIND_DATAA found;
-        HANDLE find = FindFirstFileA((System() + "\\*").c_str(), &found);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                count += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
-            } while (FindNextFileA(find, &found));
-            FindClose(find);
+        for (const auto& entry :
+             std::filesystem::directory_iterator(FolderPath(GameSubfolder::System))) {
+            count += entry.is_regular_file() ? 1 : 0;
         }
         return count;
     }
-
-  private:
-    std::string path_;
 };
 
 TEST(SystemInfo, GameVersionComesFromTheManifest) {

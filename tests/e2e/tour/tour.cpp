@@ -9,16 +9,13 @@
 #include <set>
 #include <string>
 
+#include "app/app_state.h"
+#include "res/resource_ids.h"
 #include "tests/e2e/harness/harness.h"
 
 namespace tarvik::e2e {
 namespace {
 
-constexpr int kExitButton = 1;
-constexpr int kBenchmarkButton = 1001;
-constexpr int kResultsPage = 4;
-constexpr int kOnlineResultsButton = 1;
-constexpr int kViewLocallyButton = 2;
 // Game seconds of the four runs of the standard benchmark.
 constexpr double kStandardRunSeconds = 77 + 70 + 77 + 77;
 
@@ -62,8 +59,8 @@ class Shots {
 // Presses "Benchmark" and waits until the main window shows the Results tab. A message box
 // instead means the benchmark failed.
 bool RunStandardBenchmark(const TarvikProcess& tarvik, const RemoteTabSet& tabs, Shots& shots) {
-    if (!Check(tabs.SelectPage(0), "switching to the Main tab") ||
-        !Check(ClickButton(tabs.CurrentPage(), kBenchmarkButton), "pressing Benchmark")) {
+    if (!Check(tabs.SelectPage(kPageMain), "switching to the Main tab") ||
+        !Check(ClickButton(tabs.CurrentPage(), IDC_MAIN_BENCHMARK), "pressing Benchmark")) {
         return false;
     }
     const Milliseconds timeout = BenchmarkTimeout();
@@ -81,7 +78,7 @@ bool RunStandardBenchmark(const TarvikProcess& tarvik, const RemoteTabSet& tabs,
             PressMessageBoxButton(boxes.front(), IDOK);
             return false;
         }
-        if (tabs.CurrentIndex() == kResultsPage) {
+        if (tabs.CurrentIndex() == kPageResults) {
             return true;
         }
         Sleep(250);
@@ -133,7 +130,8 @@ bool FollowResults(const TarvikProcess& tarvik, HWND main, Shots& shots) {
             if (score != window.hwnd) {
                 score = window.hwnd;
                 scoreAnswered = Clock::now();
-                if (!Check(ClickButton(score, online ? kOnlineResultsButton : kViewLocallyButton),
+                if (!Check(ClickButton(score,
+                                       online ? IDC_SCORE_ONLINE_RESULTS : IDC_SCORE_VIEW_LOCALLY),
                            online ? "pressing Online Results" : "pressing View Locally")) {
                     return false;
                 }
@@ -147,7 +145,7 @@ bool FollowResults(const TarvikProcess& tarvik, HWND main, Shots& shots) {
             } else if (Clock::now() - scoreAnswered > Milliseconds{15000}) {
                 // Still open long after going online: close it as a user would.
                 scoreAnswered = Clock::now();
-                Check(ClickButton(score, kViewLocallyButton), "pressing View Locally");
+                Check(ClickButton(score, IDC_SCORE_VIEW_LOCALLY), "pressing View Locally");
             }
         }
         Sleep(200);
@@ -192,7 +190,7 @@ int Tour() {
     Shots shots(static_cast<int>(names.size()) + 2);
     const bool benchmarked =
         RunStandardBenchmark(tarvik, tabs, shots) && FollowResults(tarvik, main, shots);
-    const bool ended = Check(ClickButton(main, kExitButton), "pressing Exit") &&
+    const bool ended = Check(ClickButton(main, IDC_EXIT), "pressing Exit") &&
                        Check(tarvik.WaitForExit(), "waiting for Tarvik to end");
     return benchmarked && ended ? 0 : 1;
 }
