@@ -104,8 +104,28 @@ bool CopyIfPresent(const std::string& from, const std::string& to) {
     return !std::ferror(source.get()) && WriteNewFile(to, text);
 }
 
-// The number in the last three characters of a backup name, read as atoi would.
-int SuffixNumber(std::string_view name) {
+// The highest suffix number among the folder's entries whose names start with stem (as the
+// pattern "stem*.*" matches on Windows). A folder that cannot be listed counts as empty.
+int HighestSuffix(const std::string& folder, const std::string& stem) noexcept {
+    int highest = 0;
+    try {
+        std::error_code error;
+        fs::directory_iterator entry(folder.empty() ? fs::path(".") : fs::path(folder), error);
+        for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+            const std::string name = entry->path().filename().string();
+            if (name.size() >= stem.size() && EqualNoCase(name.substr(0, stem.size()), stem)) {
+                highest = std::max(highest, BackupSuffixNumber(name));
+            }
+        }
+    } catch (...) {
+        // A name the path type cannot convert: keep what was counted.
+    }
+    return highest;
+}
+
+}  // namespace
+
+int BackupSuffixNumber(std::string_view name) {
     std::string_view digits = name.substr(name.size() - std::min<std::size_t>(3, name.size()));
     while (!digits.empty() && digits.front() == ' ') {
         digits.remove_prefix(1);
@@ -124,27 +144,6 @@ int SuffixNumber(std::string_view name) {
     }
     return negative ? -number : number;
 }
-
-// The highest suffix number among the folder's entries whose names start with stem (as the
-// pattern "stem*.*" matches on Windows). A folder that cannot be listed counts as empty.
-int HighestSuffix(const std::string& folder, const std::string& stem) noexcept {
-    int highest = 0;
-    try {
-        std::error_code error;
-        fs::directory_iterator entry(folder.empty() ? fs::path(".") : fs::path(folder), error);
-        for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-            const std::string name = entry->path().filename().string();
-            if (name.size() >= stem.size() && EqualNoCase(name.substr(0, stem.size()), stem)) {
-                highest = std::max(highest, SuffixNumber(name));
-            }
-        }
-    } catch (...) {
-        // A name the path type cannot convert: keep what was counted.
-    }
-    return highest;
-}
-
-}  // namespace
 
 CIniEx::CIniEx(int growthStep) : growthStep_(std::max(1, growthStep)) {
     Clear();
