@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include <system_error>
 
 #include "base/format.h"
+#include "base/text.h"
 
 namespace tarvik {
 namespace {
@@ -127,14 +127,6 @@ struct Rates {
     double high = 0.0;
 };
 
-bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The frame times the game writes ("16.666667,..."): digits, maybe a point and more digits,
 // ended by the comma or the line end, within the field's capacity. A mantissa of at most 2^53
 // divided by an exact power of ten is a single correctly rounded operation, so this gives
@@ -147,14 +139,14 @@ bool ReadPlainDecimal(std::string_view line, double& value) {
     const char* const end = begin + std::min(line.size(), kFirstFieldMaxChars + 1);
     const char* at = begin;
     std::uint64_t mantissa = 0;
-    while (at != end && IsDigit(*at)) {
+    while (at != end && IsDecimalDigit(*at)) {
         mantissa = mantissa * 10 + static_cast<std::uint64_t>(*at++ - '0');
     }
     const auto integerDigits = static_cast<std::size_t>(at - begin);
     std::size_t fractionDigits = 0;
     if (at != end && *at == '.') {
         const char* const fraction = ++at;
-        while (at != end && IsDigit(*at)) {
+        while (at != end && IsDecimalDigit(*at)) {
             mantissa = mantissa * 10 + static_cast<std::uint64_t>(*at++ - '0');
         }
         fractionDigits = static_cast<std::size_t>(at - fraction);
@@ -267,23 +259,6 @@ double ReadWithStrtod(std::string_view text) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-int LeadingInteger(std::string_view text) {
-    std::size_t at = 0;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    long long value = 0;
-    for (; at < text.size() && IsDigit(text[at]); ++at) {
-        value = std::min<long long>(value * 10 + (text[at] - '0'), 1LL + INT_MAX);
-    }
-    if (negative) {
-        return static_cast<int>(std::max<long long>(-value, INT_MIN));
-    }
-    return static_cast<int>(std::min<long long>(value, INT_MAX));
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -306,7 +281,7 @@ double ReadLeadingNumber(std::string_view text) {
         return ReadWithStrtod(std::string_view(at, static_cast<std::size_t>(end - at)));
     }
     // from_chars would also take "inf" and "nan", which are no frame times.
-    if (number == end || !(IsDigit(*number) || *number == '.')) {
+    if (number == end || !(IsDecimalDigit(*number) || *number == '.')) {
         return 0.0;
     }
     double value = 0.0;
@@ -344,7 +319,9 @@ int CpuMhzFromHeader(std::string_view header3) {
     }
     std::string clock = reversed.substr(blankBeforeUnit);
     std::reverse(clock.begin(), clock.end());
-    return LeadingInteger(TrimBlanks(clock));
+    // Only blanks are trimmed, and none of atoi's other white space is skipped: a tab in front
+    // of the digits means the header names no clock.
+    return SignedInteger(TrimBlanks(clock));
 }
 
 MapResult ParseCsvText(std::string_view text, const ResultSettings& settings) {

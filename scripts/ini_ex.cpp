@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "base/format.h"
+#include "base/text.h"
 
 namespace tarvik {
 namespace {
@@ -127,22 +128,9 @@ int HighestSuffix(const std::string& folder, const std::string& stem) noexcept {
 
 int BackupSuffixNumber(std::string_view name) {
     std::string_view digits = name.substr(name.size() - std::min<std::size_t>(3, name.size()));
-    while (!digits.empty() && digits.front() == ' ') {
-        digits.remove_prefix(1);
-    }
-    bool negative = false;
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    int number = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        number = number * 10 + (c - '0');
-    }
-    return negative ? -number : number;
+    // Only blanks are skipped before the number, not the rest of atoi's white space.
+    digits.remove_prefix(std::min(digits.find_first_not_of(' '), digits.size()));
+    return SignedInteger(digits);
 }
 
 CIniEx::CIniEx(int growthStep) : growthStep_(std::max(1, growthStep)) {
