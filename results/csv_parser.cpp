@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "base/format.h"
+#include "base/stdio_file.h"
 #include "base/text.h"
 
 namespace tarvik {
@@ -388,10 +389,7 @@ bool CsvReader::Reserve(std::size_t capacity) {
 }
 
 bool CsvReader::ReadWholeFile(const std::string& path) {
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const StdioFile file = OpenStdioFile(path, "rb");
     if (!file) {
         return false;
     }

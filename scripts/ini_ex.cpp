@@ -5,28 +5,17 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string_view>
 #include <system_error>
 
 #include "base/format.h"
+#include "base/stdio_file.h"
 #include "base/text.h"
 
 namespace tarvik {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// Plain stdio throughout: on Windows it reads narrow names in the ANSI code page, as the rest
-// of the program does, while std::filesystem would read them as UTF-8.
-File OpenFile(const std::string& path, const char* mode) {
-    return File(std::fopen(path.c_str(), mode));
-}
 
 char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -58,7 +47,7 @@ std::string ReadAll(std::FILE* file) {
 // True only when every byte reached the file and it closed cleanly. A file that this made but
 // could not fill is removed again; whatever stood in the way of making it is left alone.
 bool WriteNewFile(const std::string& path, const std::string& text) {
-    File file = OpenFile(path, "wb");
+    StdioFile file = OpenStdioFile(path, "wb");
     if (!file) {
         return false;
     }
@@ -75,7 +64,7 @@ bool WriteNewFile(const std::string& path, const std::string& text) {
 // just as it could not have been rewritten in place. A missing file may be created.
 bool MayReplace(const std::string& path) {
     errno = 0;
-    if (OpenFile(path, "r+b")) {
+    if (OpenStdioFile(path, "r+b")) {
         return true;
     }
     return errno == ENOENT;
@@ -97,7 +86,7 @@ bool ReplaceWith(const std::string& temp, const std::string& target) {
 
 // A missing source counts as copied: there is nothing to keep.
 bool CopyIfPresent(const std::string& from, const std::string& to) {
-    File source = OpenFile(from, "rb");
+    StdioFile source = OpenStdioFile(from, "rb");
     if (!source) {
         return true;
     }
@@ -153,10 +142,10 @@ bool CIniEx::Open(const std::string& path, bool writeBackOnClose, bool createIfM
 
     if (createIfMissing) {
         // Append mode creates a missing file and never truncates an existing one.
-        OpenFile(path, "ab");
+        OpenStdioFile(path, "ab");
     }
     // Asking for write access too, so that a read-only file is refused even for reading.
-    File file = OpenFile(path, "r+b");
+    StdioFile file = OpenStdioFile(path, "r+b");
     if (!file) {
         return false;
     }
