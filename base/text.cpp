@@ -6,6 +6,20 @@
 
 namespace tarvik {
 
+std::string LowerAscii(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) {
+        c = LowerAscii(c);
+    }
+    return lowered;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerAscii(x) == LowerAscii(y);
+           });
+}
+
 int SignedInteger(std::string_view text) {
     std::size_t at = 0;
     const bool negative = !text.empty() && text[0] == '-';

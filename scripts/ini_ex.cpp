@@ -17,22 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Reads to the end, or up to a read error; what was read until then is kept.
 std::string ReadAll(std::FILE* file) {
     std::string text;
@@ -103,7 +87,8 @@ int HighestSuffix(const std::string& folder, const std::string& stem) noexcept {
         fs::directory_iterator entry(folder.empty() ? fs::path(".") : fs::path(folder), error);
         for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
             const std::string name = entry->path().filename().string();
-            if (name.size() >= stem.size() && EqualNoCase(name.substr(0, stem.size()), stem)) {
+            if (name.size() >= stem.size() &&
+                EqualsIgnoringAsciiCase(name.substr(0, stem.size()), stem)) {
                 highest = std::max(highest, BackupSuffixNumber(name));
             }
         }
@@ -202,7 +187,7 @@ void CIniEx::RecordName(int section, const std::string& name) {
 }
 
 bool CIniEx::Same(const std::string& a, const std::string& b) const {
-    return caseInsensitive_ ? EqualNoCase(a, b) : a == b;
+    return caseInsensitive_ ? EqualsIgnoringAsciiCase(a, b) : a == b;
 }
 
 int CIniEx::FindSection(const std::string& name) const {

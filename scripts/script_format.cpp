@@ -19,15 +19,6 @@ constexpr const char* kOptions = "OPTIONS";
 constexpr const char* kIni = "INI";
 constexpr const char* kMaps = "MAPS";
 
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
 // A double quote or a control character would change how the game reads its command line.
 bool HasForbiddenCharacter(const std::string& text) {
     return std::any_of(text.begin(), text.end(), [](char c) {
@@ -221,11 +212,11 @@ std::string ScriptProblem(const ScriptDocument& document) {
 }
 
 std::string MakeGameRelative(const std::string& path, const std::string& gameFolder) {
-    std::string folder = Lower(gameFolder);
+    std::string folder = LowerAscii(gameFolder);
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) {
         folder.pop_back();
     }
-    const std::string lowered = Lower(path);
+    const std::string lowered = LowerAscii(path);
     if (folder.empty() || lowered.compare(0, folder.size(), folder) != 0) {
         return path;
     }

@@ -49,5 +49,37 @@ TEST(Text, IntegersReadAsAtoiWithoutOverflow) {
     EXPECT_EQ(LeadingInteger(std::string_view("123456", 3)), 123);
 }
 
+TEST(Text, CaseFoldsOnlyAsciiLetters) {
+    // Every byte but A-Z stays: '@', '[', '`' and '{' sit next to the letters, and no byte
+    // above 0x7F changes whatever the locale says.
+    std::string bytes;
+    std::string expected;
+    for (int b = 0; b < 256; ++b) {
+        bytes += static_cast<char>(b);
+        expected += static_cast<char>(b >= 'A' && b <= 'Z' ? b + 32 : b);
+    }
+    EXPECT_EQ(LowerAscii(bytes), expected);
+
+    struct EqualsCase {
+        const char* a;
+        const char* b;
+        bool equal;
+    };
+    const EqualsCase cases[] = {
+        {"UT2003.INI", "ut2003.ini", true},
+        {"", "", true},
+        {"abc", "abcd", false},
+        {"[", "{", false},
+        {"@", "`", false},
+        {"Ä", "ä", false},
+        {"Map.CSV", "map.csv", true},
+        {"map.csv", "map.csx", false},
+    };
+    for (const EqualsCase& c : cases) {
+        EXPECT_EQ(EqualsIgnoringAsciiCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
+        EXPECT_EQ(EqualsIgnoringAsciiCase(c.b, c.a), c.equal) << c.b << " / " << c.a;
+    }
+}
+
 }  // namespace
 }  // namespace tarvik
