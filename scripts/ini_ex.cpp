@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "base/format.h"
+#include "base/replace_file.h"
 #include "base/stdio_file.h"
 #include "base/text.h"
 
@@ -28,22 +29,6 @@ std::string ReadAll(std::FILE* file) {
     return text;
 }
 
-// True only when every byte reached the file and it closed cleanly. A file that this made but
-// could not fill is removed again; whatever stood in the way of making it is left alone.
-bool WriteNewFile(const std::string& path, const std::string& text) {
-    StdioFile file = OpenStdioFile(path, "wb");
-    if (!file) {
-        return false;
-    }
-    bool ok = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    ok = std::fflush(file.get()) == 0 && ok;
-    ok = std::fclose(file.release()) == 0 && ok;
-    if (!ok) {
-        std::remove(path.c_str());
-    }
-    return ok;
-}
-
 // A file that cannot be opened for update (read-only, locked, a folder) must not be replaced,
 // just as it could not have been rewritten in place. A missing file may be created.
 bool MayReplace(const std::string& path) {
@@ -52,20 +37,6 @@ bool MayReplace(const std::string& path) {
         return true;
     }
     return errno == ENOENT;
-}
-
-// POSIX rename replaces the target in one step. Windows' rename refuses an existing target, so
-// there the old file is removed first; in that short window the complete new text already
-// sits in the temporary file, which is left in place if the second rename fails.
-bool ReplaceWith(const std::string& temp, const std::string& target) {
-    if (std::rename(temp.c_str(), target.c_str()) == 0) {
-        return true;
-    }
-    if (std::remove(target.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return std::rename(temp.c_str(), target.c_str()) == 0;
 }
 
 // A missing source counts as copied: there is nothing to keep.
@@ -310,11 +281,7 @@ WriteBackResult CIniEx::WriteBack(bool makeBackup) {
         }
         result.backupName = backupName_;
     }
-    const std::string temp = fileName_ + kIniTempSuffix;
-    if (!WriteNewFile(temp, Text())) {
-        return result;
-    }
-    if (!ReplaceWith(temp, fileName_)) {
+    if (!WriteFileReplacing(fileName_, Text(), kIniTempSuffix)) {
         return result;
     }
     modified_ = false;
