@@ -15,14 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSuffix = ".swap";
+using ReplaceFileTest = TempFolderTest;
 
-class ReplaceFileTest : public TempFolderTest {
-  protected:
-    static std::ptrdiff_t EntryCount(const fs::path& folder) {
-        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
-    }
-};
+std::ptrdiff_t EntryCount(const fs::path& folder) {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
+
+// The temporary file's name: the target's plus this.
+constexpr const char* kSuffix = ".swap";
 
 struct ReplaceCase {
     const char* name;
