@@ -1,6 +1,6 @@
 #pragma once
-// Small text rules shared by the parsers: the C library's character classes and its leading
-// integer, written out so that they never depend on a locale and never overflow.
+// Small text rules shared by the subsystems: the C library's character classes, ASCII case and
+// its leading integer, written out so that they never depend on a locale and never overflow.
 #include <string>
 #include <string_view>
 
