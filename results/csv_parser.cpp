@@ -2,17 +2,14 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
-#include <climits>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <new>
-#include <system_error>
 
 #include "base/format.h"
+#include "base/stdio_file.h"
+#include "base/text.h"
 
 namespace tarvik {
 namespace {
@@ -127,62 +124,6 @@ struct Rates {
     double high = 0.0;
 };
 
-bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The frame times the game writes ("16.666667,..."): digits, maybe a point and more digits,
-// ended by the comma or the line end, within the field's capacity. A mantissa of at most 2^53
-// divided by an exact power of ten is a single correctly rounded operation, so this gives
-// strtod's value; anything else is left to the general rule.
-bool ReadPlainDecimal(std::string_view line, double& value) {
-    static constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                                   1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                                   1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
-    const char* const begin = line.data();
-    const char* const end = begin + std::min(line.size(), kFirstFieldMaxChars + 1);
-    const char* at = begin;
-    std::uint64_t mantissa = 0;
-    while (at != end && IsDigit(*at)) {
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*at++ - '0');
-    }
-    const auto integerDigits = static_cast<std::size_t>(at - begin);
-    std::size_t fractionDigits = 0;
-    if (at != end && *at == '.') {
-        const char* const fraction = ++at;
-        while (at != end && IsDigit(*at)) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*at++ - '0');
-        }
-        fractionDigits = static_cast<std::size_t>(at - fraction);
-    }
-    const auto length = static_cast<std::size_t>(at - begin);
-    const bool ended = length == line.size() || *at == ',' || *at == '\r';
-    if (!ended || length > kFirstFieldMaxChars || integerDigits + fractionDigits == 0 ||
-        mantissa > (std::uint64_t{1} << 53)) {
-        return false;
-    }
-    value = static_cast<double>(mantissa) / kExactPowersOfTen[fractionDigits];
-    return true;
-}
-
-// The first field of a data line; the game's own lines take the short road.
-double FrameTimeOf(std::string_view line) {
-    double value = 0.0;
-    if (ReadPlainDecimal(line, value)) {
-        return value;
-    }
-    const std::size_t limit = std::min(line.size(), kFirstFieldMaxChars);
-    const void* comma = std::memchr(line.data(), ',', limit);
-    const std::size_t length =
-        comma == nullptr ? limit
-                         : static_cast<std::size_t>(static_cast<const char*>(comma) - line.data());
-    return ReadLeadingNumber(line.substr(0, length));
-}
-
 // The data lines, from the first one on: the frame-time pass of the file.
 Rates ReadFrames(std::string_view data, const ResultSettings& settings,
                  std::vector<float>& points) {
@@ -194,7 +135,7 @@ Rates ReadFrames(std::string_view data, const ResultSettings& settings,
     std::string_view line;
     // A subframe's value is taken only once the line after it has been read and is not the
     // end, so the line just before the end is never counted.
-    double pending = lines.Next(line) ? FrameTimeOf(line) : 0.0;
+    double pending = lines.Next(line) ? ReadFirstField(line) : 0.0;
     long long subframe = 1;
     long long counted = 0;
     double sum = 0.0;
@@ -203,7 +144,7 @@ Rates ReadFrames(std::string_view data, const ResultSettings& settings,
     double groupSum = 0.0;
     int groupCount = 0;
     while (lines.Next(line)) {
-        const double next = FrameTimeOf(line);
+        const double next = ReadFirstField(line);
         if (next == 0.0) {
             break;
         }
@@ -260,30 +201,6 @@ Rates RatesBySecond(const std::vector<float>& points) {
     return rates;
 }
 
-// Hexadecimal frame times are too rare to be worth a parser of their own.
-double ReadWithStrtod(std::string_view text) {
-    const std::string copy(text);
-    const double value = std::strtod(copy.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
-}
-
-int LeadingInteger(std::string_view text) {
-    std::size_t at = 0;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    long long value = 0;
-    for (; at < text.size() && IsDigit(text[at]); ++at) {
-        value = std::min<long long>(value * 10 + (text[at] - '0'), 1LL + INT_MAX);
-    }
-    if (negative) {
-        return static_cast<int>(std::max<long long>(-value, INT_MIN));
-    }
-    return static_cast<int>(std::min<long long>(value, INT_MAX));
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -293,33 +210,6 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 }  // namespace
-
-double ReadLeadingNumber(std::string_view text) {
-    const char* at = text.data();
-    const char* const end = at + text.size();
-    while (at != end && IsCSpace(*at)) {
-        ++at;
-    }
-    const bool plus = at != end && *at == '+';
-    const char* const number = (at != end && (*at == '+' || *at == '-')) ? at + 1 : at;
-    if (end - number >= 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X')) {
-        return ReadWithStrtod(std::string_view(at, static_cast<std::size_t>(end - at)));
-    }
-    // from_chars would also take "inf" and "nan", which are no frame times.
-    if (number == end || !(IsDigit(*number) || *number == '.')) {
-        return 0.0;
-    }
-    double value = 0.0;
-    const auto result = std::from_chars(plus ? number : at, end, value);
-    if (result.ec != std::errc() || !std::isfinite(value)) {
-        return 0.0;
-    }
-    return value;
-}
-
-double ReadFirstField(std::string_view line) {
-    return FrameTimeOf(line);
-}
 
 int CpuMhzFromHeader(std::string_view header3) {
     const std::size_t at = header3.find('@');
@@ -344,7 +234,9 @@ int CpuMhzFromHeader(std::string_view header3) {
     }
     std::string clock = reversed.substr(blankBeforeUnit);
     std::reverse(clock.begin(), clock.end());
-    return LeadingInteger(TrimBlanks(clock));
+    // Only blanks are trimmed, and none of atoi's other white space is skipped: a tab in front
+    // of the digits means the header names no clock.
+    return SignedInteger(TrimBlanks(clock));
 }
 
 MapResult ParseCsvText(std::string_view text, const ResultSettings& settings) {
@@ -411,10 +303,7 @@ bool CsvReader::Reserve(std::size_t capacity) {
 }
 
 bool CsvReader::ReadWholeFile(const std::string& path) {
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const StdioFile file = OpenStdioFile(path, "rb");
     if (!file) {
         return false;
     }

@@ -11,13 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "results/leading_number.h"
 #include "results/map_result.h"
 
 namespace tarvik {
 
 // What is kept of the lines that are not stored whole.
 constexpr std::size_t kRunOptionsMaxChars = 498;
-constexpr std::size_t kFirstFieldMaxChars = 19;
 
 // The subframes of one per-second point.
 constexpr int kSubframesPerSecond = 30;
@@ -44,16 +44,6 @@ class CsvReader {
     std::size_t capacity_ = 0;
     std::size_t length_ = 0;
 };
-
-// The frame time of a data line: its first field (up to the first comma, at most
-// kFirstFieldMaxChars characters) read with ReadLeadingNumber.
-double ReadFirstField(std::string_view line);
-
-// The C library's leading-number rule (blanks, sign, decimal or hexadecimal number, exponent):
-// the same value strtod gives in the "C" locale. Text that does not start with a number reads
-// as 0, and so does a value that is not a finite double (infinity, NaN, out of range), since a
-// frame time must be a real number.
-double ReadLeadingNumber(std::string_view text);
 
 // The processor clock that the third header line ends with ("... @ 2400 MHz" gives 2400): the
 // text between the first blank after the first "@" and the last blank before the last "MHz",

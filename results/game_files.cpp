@@ -1,7 +1,8 @@
 #include "results/game_files.h"
 
-#include <algorithm>
 #include <string_view>
+
+#include "base/text.h"
 
 namespace tarvik {
 
@@ -11,9 +12,7 @@ bool HasCsvExtension(const std::string& name) {
         return false;
     }
     const std::string_view tail = std::string_view(name).substr(name.size() - kExtension.size());
-    return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
-        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-    });
+    return EqualsIgnoringAsciiCase(tail, kExtension);
 }
 
 }  // namespace tarvik

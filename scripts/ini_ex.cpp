@@ -5,43 +5,18 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <string_view>
 #include <system_error>
 
 #include "base/format.h"
+#include "base/replace_file.h"
+#include "base/stdio_file.h"
+#include "base/text.h"
 
 namespace tarvik {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// Plain stdio throughout: on Windows it reads narrow names in the ANSI code page, as the rest
-// of the program does, while std::filesystem would read them as UTF-8.
-File OpenFile(const std::string& path, const char* mode) {
-    return File(std::fopen(path.c_str(), mode));
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Reads to the end, or up to a read error; what was read until then is kept.
 std::string ReadAll(std::FILE* file) {
@@ -54,75 +29,24 @@ std::string ReadAll(std::FILE* file) {
     return text;
 }
 
-// True only when every byte reached the file and it closed cleanly. A file that this made but
-// could not fill is removed again; whatever stood in the way of making it is left alone.
-bool WriteNewFile(const std::string& path, const std::string& text) {
-    File file = OpenFile(path, "wb");
-    if (!file) {
-        return false;
-    }
-    bool ok = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    ok = std::fflush(file.get()) == 0 && ok;
-    ok = std::fclose(file.release()) == 0 && ok;
-    if (!ok) {
-        std::remove(path.c_str());
-    }
-    return ok;
-}
-
 // A file that cannot be opened for update (read-only, locked, a folder) must not be replaced,
 // just as it could not have been rewritten in place. A missing file may be created.
 bool MayReplace(const std::string& path) {
     errno = 0;
-    if (OpenFile(path, "r+b")) {
+    if (OpenStdioFile(path, "r+b")) {
         return true;
     }
     return errno == ENOENT;
 }
 
-// POSIX rename replaces the target in one step. Windows' rename refuses an existing target, so
-// there the old file is removed first; in that short window the complete new text already
-// sits in the temporary file, which is left in place if the second rename fails.
-bool ReplaceWith(const std::string& temp, const std::string& target) {
-    if (std::rename(temp.c_str(), target.c_str()) == 0) {
-        return true;
-    }
-    if (std::remove(target.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return std::rename(temp.c_str(), target.c_str()) == 0;
-}
-
 // A missing source counts as copied: there is nothing to keep.
 bool CopyIfPresent(const std::string& from, const std::string& to) {
-    File source = OpenFile(from, "rb");
+    StdioFile source = OpenStdioFile(from, "rb");
     if (!source) {
         return true;
     }
     const std::string text = ReadAll(source.get());
     return !std::ferror(source.get()) && WriteNewFile(to, text);
-}
-
-// The number in the last three characters of a backup name, read as atoi would.
-int SuffixNumber(std::string_view name) {
-    std::string_view digits = name.substr(name.size() - std::min<std::size_t>(3, name.size()));
-    while (!digits.empty() && digits.front() == ' ') {
-        digits.remove_prefix(1);
-    }
-    bool negative = false;
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    int number = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        number = number * 10 + (c - '0');
-    }
-    return negative ? -number : number;
 }
 
 // The highest suffix number among the folder's entries whose names start with stem (as the
@@ -134,8 +58,9 @@ int HighestSuffix(const std::string& folder, const std::string& stem) noexcept {
         fs::directory_iterator entry(folder.empty() ? fs::path(".") : fs::path(folder), error);
         for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
             const std::string name = entry->path().filename().string();
-            if (name.size() >= stem.size() && EqualNoCase(name.substr(0, stem.size()), stem)) {
-                highest = std::max(highest, SuffixNumber(name));
+            if (name.size() >= stem.size() &&
+                EqualsIgnoringAsciiCase(name.substr(0, stem.size()), stem)) {
+                highest = std::max(highest, BackupSuffixNumber(name));
             }
         }
     } catch (...) {
@@ -145,6 +70,13 @@ int HighestSuffix(const std::string& folder, const std::string& stem) noexcept {
 }
 
 }  // namespace
+
+int BackupSuffixNumber(std::string_view name) {
+    std::string_view digits = name.substr(name.size() - std::min<std::size_t>(3, name.size()));
+    // Only blanks are skipped before the number, not the rest of atoi's white space.
+    digits.remove_prefix(std::min(digits.find_first_not_of(' '), digits.size()));
+    return SignedInteger(digits);
+}
 
 CIniEx::CIniEx(int growthStep) : growthStep_(std::max(1, growthStep)) {
     Clear();
@@ -166,10 +98,10 @@ bool CIniEx::Open(const std::string& path, bool writeBackOnClose, bool createIfM
 
     if (createIfMissing) {
         // Append mode creates a missing file and never truncates an existing one.
-        OpenFile(path, "ab");
+        OpenStdioFile(path, "ab");
     }
     // Asking for write access too, so that a read-only file is refused even for reading.
-    File file = OpenFile(path, "r+b");
+    StdioFile file = OpenStdioFile(path, "r+b");
     if (!file) {
         return false;
     }
@@ -226,7 +158,7 @@ void CIniEx::RecordName(int section, const std::string& name) {
 }
 
 bool CIniEx::Same(const std::string& a, const std::string& b) const {
-    return caseInsensitive_ ? EqualNoCase(a, b) : a == b;
+    return caseInsensitive_ ? EqualsIgnoringAsciiCase(a, b) : a == b;
 }
 
 int CIniEx::FindSection(const std::string& name) const {
@@ -349,11 +281,7 @@ WriteBackResult CIniEx::WriteBack(bool makeBackup) {
         }
         result.backupName = backupName_;
     }
-    const std::string temp = fileName_ + kIniTempSuffix;
-    if (!WriteNewFile(temp, Text())) {
-        return result;
-    }
-    if (!ReplaceWith(temp, fileName_)) {
+    if (!WriteFileReplacing(fileName_, Text(), kIniTempSuffix)) {
         return result;
     }
     modified_ = false;

@@ -3,12 +3,17 @@
 // sections of key/value lines and written back whole, so lines it does not understand
 // (comments, blank lines, lines without "=") keep their place.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvik {
 
 // Appended to the file name for the file that a write-back fills before it replaces the target.
 inline constexpr const char* kIniTempSuffix = ".tvtmp";
+
+// The number a backup name ends with: its last three characters, after any blanks, read as a
+// sign and digits ("UT2003.ini.007" gives 7, "UT2003.ini.1a2" gives 1).
+int BackupSuffixNumber(std::string_view name);
 
 struct WriteBackResult {
     bool ok = true;          // also true when nothing needed writing

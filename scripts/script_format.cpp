@@ -1,9 +1,9 @@
 #include "scripts/script_format.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "base/format.h"
+#include "base/text.h"
 #include "scripts/ini_ex.h"
 
 namespace tarvik {
@@ -18,33 +18,6 @@ constexpr std::size_t kShownChars = 60;
 constexpr const char* kOptions = "OPTIONS";
 constexpr const char* kIni = "INI";
 constexpr const char* kMaps = "MAPS";
-
-std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
-
-// As atoi reads it (blanks, a sign, the digits that follow), held at INT_MAX.
-int LeadingNumber(const std::string& text) {
-    std::size_t at = text.find_first_not_of(" \t\v\f\r");
-    if (at == std::string::npos) {
-        return 0;
-    }
-    bool negative = false;
-    if (text[at] == '+' || text[at] == '-') {
-        negative = text[at] == '-';
-        ++at;
-    }
-    long long number = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        number = std::min<long long>(number * 10 + (text[at] - '0'), INT_MAX);
-    }
-    return static_cast<int>(negative ? -number : number);
-}
 
 // A double quote or a control character would change how the game reads its command line.
 bool HasForbiddenCharacter(const std::string& text) {
@@ -173,7 +146,7 @@ std::optional<ScriptRun> LoadScriptForRun(const std::string& path, const std::st
     run.systemIni = ini.GetValue(kIni, "systemini", "");
     run.userIni = ini.GetValue(kIni, "userini", "");
 
-    const int count = std::max(0, LeadingNumber(ini.GetValue(kMaps, "nmaps", "")));
+    const int count = std::max(0, LeadingInteger(ini.GetValue(kMaps, "nmaps", "")));
     if (static_cast<std::size_t>(count) > kMaxScriptMaps) {
         prompt.Show(TooManyMaps(count), kCaption, PromptButtons::Ok);
         return std::nullopt;
@@ -200,7 +173,7 @@ ScriptDocument LoadScriptForEditing(const std::string& path) {
     document.userIni = ini.GetValue(kIni, "userini", "");
 
     const std::size_t count =
-        static_cast<std::size_t>(std::max(0, LeadingNumber(ini.GetValue(kMaps, "nmaps", ""))));
+        static_cast<std::size_t>(std::max(0, LeadingInteger(ini.GetValue(kMaps, "nmaps", ""))));
     document.tooManyMaps = count > kMaxScriptMaps;
     document.maps = ReadMaps(ini, std::min(count, kMaxScriptMaps));
     return document;
@@ -239,11 +212,11 @@ std::string ScriptProblem(const ScriptDocument& document) {
 }
 
 std::string MakeGameRelative(const std::string& path, const std::string& gameFolder) {
-    std::string folder = Lower(gameFolder);
+    std::string folder = LowerAscii(gameFolder);
     while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) {
         folder.pop_back();
     }
-    const std::string lowered = Lower(path);
+    const std::string lowered = LowerAscii(path);
     if (folder.empty() || lowered.compare(0, folder.size(), folder) != 0) {
         return path;
     }

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "base/stdio_file.h"
+
 // Carry-less multiplication folding where the compiler can target it; it is chosen at run time
 // only on processors that have the instruction.
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
@@ -191,21 +193,13 @@ void CCrc32Dynamic::FreeTable() {
     table_.reset();
 }
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
-
 int CCrc32Dynamic::FileCrc32(const std::string& path, std::uint32_t& checksum) const {
     checksum = 0;
     if (!table_) {
         return kCrc32NoTableError;
     }
     errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const StdioFile file = OpenStdioFile(path, "rb");
     if (!file) {
         return errno != 0 ? errno : ENOENT;
     }

@@ -5,6 +5,7 @@
 
 #include "base/format.h"
 #include "base/prompt.h"
+#include "base/replace_file.h"
 #include "base/win32/handles.h"
 #include "res/resource_ids.h"
 #include "results/results_text.h"
@@ -24,39 +25,9 @@ constexpr const char* kSaveCompleteMessage = "Save Complete :-)";
 constexpr const char* kCantSavePattern = "Can't save the results to \"%s\"";
 constexpr const char* kNoResultsMessage = "Sorry no results to display";
 constexpr const char* kMessageCaption = "!";
-
-bool WriteAll(HANDLE file, const std::string& text) {
-    DWORD written = 0;
-    return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-           written == text.size();
-}
-
-// Written beside the target first and moved over it at the end, so a failure part-way never
+// The saved text is written here beside the chosen file first, so a failure part-way never
 // leaves a half-written file (nor destroys the one that was there).
-bool WriteLinesReplacing(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string temporary = path + ".tarvik-tmp";
-    bool written = false;
-    {
-        const FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.Get() == INVALID_HANDLE_VALUE) {
-            return false;
-        }
-        written = true;
-        for (const std::string& line : lines) {
-            if (!WriteAll(file.Get(), line + "\r\n")) {
-                written = false;
-                break;
-            }
-        }
-    }
-    if (written && MoveFileExA(temporary.c_str(), path.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
-    DeleteFileA(temporary.c_str());
-    return false;
-}
+constexpr const char* kSaveTemporarySuffix = ".tarvik-tmp";
 }  // namespace
 
 Cresults::Cresults(const PageContext& context) : Cresults(context, fileDialogs_) {}
@@ -129,8 +100,11 @@ void Cresults::SaveToFile() {
     if (!path) {
         return;
     }
-    const std::vector<std::string> lines = list_.Texts();
-    if (!WriteLinesReplacing(*path, lines)) {
+    std::string text;
+    for (const std::string& line : list_.Texts()) {
+        text += line + "\r\n";
+    }
+    if (!WriteFileReplacing(*path, text, kSaveTemporarySuffix)) {
         context_.prompt.Show(Format(kCantSavePattern, path->c_str()), kMessageCaption);
         return;
     }

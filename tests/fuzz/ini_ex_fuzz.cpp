@@ -13,6 +13,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/text.h"
 #include "scripts/ini_ex.h"
 
 namespace {
@@ -60,20 +61,8 @@ std::string ReadFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool Same(const std::string& a, const std::string& b, bool caseInsensitive) {
-    if (!caseInsensitive || a.size() != b.size()) {
-        return a == b;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return caseInsensitive ? tarvik::EqualsIgnoringAsciiCase(a, b) : a == b;
 }
 
 std::string CutComment(const std::string& value) {

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "base/win32/handles.h"
 #include "results/list_order.h"
 
@@ -88,14 +88,6 @@ std::vector<std::string> ThroughSortedListBox(const std::vector<std::string>& na
     return shown;
 }
 
-// The list box places names that differ only in case by where its search lands, so they are
-// compared without case.
-std::string Folded(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 TEST(ListOrderListBox, SortedListBoxAgreesWithSortListOrder) {
     for (unsigned seed : {1u, 2u, 2003u}) {
         std::vector<std::string> names = FolderNames();
@@ -104,10 +96,13 @@ TEST(ListOrderListBox, SortedListBoxAgreesWithSortListOrder) {
         std::vector<std::string> ours = names;
         SortListOrder(ours);
         ASSERT_EQ(shown.size(), ours.size());
+        // The list box places names that differ only in case by where its search lands, so
+        // they are compared without case.
         for (std::size_t i = 0; i < ours.size(); ++i) {
-            EXPECT_EQ(Folded(shown[i]), Folded(ours[i])) << "seed " << seed << ", place " << i;
+            EXPECT_EQ(LowerAscii(shown[i]), LowerAscii(ours[i]))
+                << "seed " << seed << ", place " << i;
         }
-        EXPECT_EQ(Folded(shown.back()), Folded(*NewestName(names)));
+        EXPECT_EQ(LowerAscii(shown.back()), LowerAscii(*NewestName(names)));
     }
 }
 
