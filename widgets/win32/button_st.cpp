@@ -16,6 +16,8 @@ constexpr int kImageMargin = 3;    // between the border and the image
 constexpr int kFocusInset = 3;     // focus rectangle inside the border
 constexpr int kPressedOffset = 1;  // image and caption move this far while pressed
 constexpr UINT kCaptionFormat = DT_CENTER | DT_WORDBREAK;
+// Room for the longest tooltip the program gives (the control truncates to the size it is told).
+constexpr int kTooltipTextCapacity = 256;
 
 // 32-bit top-down pixels, 0xAARRGGBB, as GetDIBits and DIB sections lay them out.
 using Pixels = std::vector<std::uint32_t>;
@@ -404,6 +406,20 @@ void CButtonST::SetTooltipText(const std::string& text, bool activate) {
     SendMessageA(tooltip_.Get(), first ? TTM_ADDTOOLA : TTM_UPDATETIPTEXTA, 0,
                  reinterpret_cast<LPARAM>(&tool));
     SendMessageA(tooltip_.Get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+}
+
+std::string CButtonST::TooltipText() const {
+    if (!tooltip_) {
+        return {};
+    }
+    char buffer[kTooltipTextCapacity] = {};
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = buffer;
+    SendMessageA(tooltip_.Get(), TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&tool));
+    return buffer;
 }
 
 // ---- messages ----

@@ -12,11 +12,6 @@
 
 namespace tarvik {
 
-// Out-state image for SetIcon and SetBitmaps; a positive value is a resource id instead.
-constexpr int kIconNone = 0;     // the in image shows in both states
-constexpr int kIconGrey = -2;    // a grey copy of the in image
-constexpr int kIconDarker = -3;  // a darker copy of the in image
-
 // One picture of a button: an icon (with its own mask or alpha), or a bitmap with a
 // transparent colour. Owns its handle.
 class ButtonImage {
@@ -82,6 +77,12 @@ class CButtonST {
     void SetBitmapHandles(HBITMAP bitmapIn, COLORREF transparentIn, int outChoice);
 
     void SetTooltipText(const std::string& text, bool activate = true);
+
+    bool IsFlat() const { return flat_; }
+    bool IsFlatFocus() const { return flatFocus_; }
+    int Align() const { return align_; }
+    // What the tooltip says; empty when there is none.
+    std::string TooltipText() const;
 
     bool IsMouseOver() const { return mouseOver_; }
     // Whether the button is the dialog's default push button just now.
