@@ -126,17 +126,6 @@ CommandLog* ButtonSt::log_ = nullptr;
 
 // ---- reading what a button draws ----
 
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 COLORREF ColorOfPixel(std::uint32_t pixel) {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
@@ -183,7 +172,7 @@ Picture Render(HWND window) {
     Picture picture;
     picture.width = client.right;
     picture.height = client.bottom;
-    BITMAPINFO info = TopDown32(picture.width, picture.height);
+    BITMAPINFO info = TopDownDibInfo(picture.width, picture.height);
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
@@ -223,15 +212,6 @@ void ApplySlotColors(CButtonST& button) {
 
 // ---- pictures made in code ----
 
-GdiBitmap MakeDib(int width, int height, const std::vector<std::uint32_t>& pixels) {
-    BITMAPINFO info = TopDown32(width, height);
-    void* bits = nullptr;
-    GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    std::memcpy(bits, pixels.data(), pixels.size() * 4);
-    GdiFlush();
-    return bitmap;
-}
-
 constexpr int kIconSize = 16;
 
 // Opaque in the left half, fully transparent in the right half.
@@ -245,7 +225,7 @@ HICON MakeHalfIcon(COLORREF color) {
         }
         mask[static_cast<std::size_t>(y * 2 + 1)] = 0xFF;  // right half transparent
     }
-    GdiBitmap colorBitmap = MakeDib(kIconSize, kIconSize, pixels);
+    GdiBitmap colorBitmap = MakeDibSection({kIconSize, kIconSize, pixels});
     GdiBitmap maskBitmap(CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data()));
     ICONINFO info{TRUE, 0, 0, maskBitmap.Get(), colorBitmap.Get()};
     return CreateIconIndirect(&info);
@@ -258,13 +238,7 @@ std::vector<std::uint32_t> IconPixels(HICON icon) {
     }
     GdiBitmap color(info.hbmColor);
     GdiBitmap mask(info.hbmMask);
-    std::vector<std::uint32_t> pixels(kIconSize * kIconSize);
-    BITMAPINFO format = TopDown32(kIconSize, kIconSize);
-    HDC screen = GetDC(nullptr);
-    const int rows =
-        GetDIBits(screen, color.Get(), 0, kIconSize, pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return rows == kIconSize ? pixels : std::vector<std::uint32_t>{};
+    return ReadDibPixels(color.Get()).pixels;
 }
 
 // ---- tests ----
@@ -657,7 +631,8 @@ TEST_F(ButtonSt, BitmapKeyColourShowsTheFace) {
         CButtonST button;
         ASSERT_TRUE(button.SubclassDlgItem(kButtonId, Dialog()));
         button.SetColor(kColorBackgroundOut, RGB(0, 160, 0));
-        button.SetBitmapHandles(MakeDib(kIconSize, kIconSize, pixels).Release(), key, c.outChoice);
+        button.SetBitmapHandles(MakeDibSection({kIconSize, kIconSize, pixels}).Release(), key,
+                                c.outChoice);
         const Picture picture = Render(window);
         const RECT square = picture.BoundsOf(RGB(200, 0, 0));
         const int left = (picture.width - kIconSize) / 2;
@@ -696,7 +671,7 @@ TEST_F(ButtonSt, AlignmentPlacesTheImageBesideTheCaption) {
         ASSERT_EQ(button.SetAlign(c.align), kButtonOk);
         std::vector<std::uint32_t> solid(kIconSize * kIconSize, 0xFF00C800u);
         std::vector<BYTE> mask(kIconSize * 2, 0);
-        GdiBitmap color = MakeDib(kIconSize, kIconSize, solid);
+        GdiBitmap color = MakeDibSection({kIconSize, kIconSize, solid});
         GdiBitmap maskBitmap(CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data()));
         ICONINFO info{TRUE, 0, 0, maskBitmap.Get(), color.Get()};
         button.SetIconHandles(CreateIconIndirect(&info));

@@ -3,10 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <utility>
-#include <vector>
+
+#include "base/win32/gdi.h"
 
 namespace tarvik {
 
@@ -18,56 +17,6 @@ constexpr int kPressedOffset = 1;  // image and caption move this far while pres
 constexpr UINT kCaptionFormat = DT_CENTER | DT_WORDBREAK;
 // Room for the longest tooltip the program gives (the control truncates to the size it is told).
 constexpr int kTooltipTextCapacity = 256;
-
-// 32-bit top-down pixels, 0xAARRGGBB, as GetDIBits and DIB sections lay them out.
-using Pixels = std::vector<std::uint32_t>;
-
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP data{};
-    if (!bitmap || GetObjectA(bitmap, sizeof(data), &data) == 0) {
-        return {0, 0};
-    }
-    return {data.bmWidth, data.bmHeight};
-}
-
-Pixels ReadPixels(HBITMAP bitmap, SIZE size) {
-    Pixels pixels(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
-    BITMAPINFO info = TopDown32(size.cx, size.cy);
-    WindowDc screen(nullptr);
-    if (pixels.empty() || !screen ||
-        GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
-                  DIB_RGB_COLORS) != size.cy) {
-        return {};
-    }
-    return pixels;
-}
-
-GdiBitmap MakeDibSection(const Pixels& pixels, SIZE size) {
-    BITMAPINFO info = TopDown32(size.cx, size.cy);
-    void* bits = nullptr;
-    GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (bitmap && bits) {
-        std::memcpy(bits, pixels.data(), pixels.size() * sizeof(pixels[0]));
-        GdiFlush();
-    }
-    return bitmap;
-}
-
-std::uint32_t PixelOf(COLORREF color) {
-    return (static_cast<std::uint32_t>(GetRValue(color)) << 16) |
-           (static_cast<std::uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
-}
 
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
@@ -88,129 +37,6 @@ int Height(const RECT& rect) {
 }
 
 }  // namespace
-
-// ---- ButtonImage ----
-
-ButtonImage ButtonImage::FromIcon(HICON icon) {
-    ButtonImage image;
-    if (!icon) {
-        return image;
-    }
-    image.icon_.Reset(icon);
-    ICONINFO info{};
-    if (GetIconInfo(icon, &info)) {
-        GdiBitmap color(info.hbmColor);
-        GdiBitmap mask(info.hbmMask);
-        if (color) {
-            image.size_ = BitmapSize(color.Get());
-        } else {
-            // A monochrome icon keeps its AND and XOR masks one above the other.
-            image.size_ = BitmapSize(mask.Get());
-            image.size_.cy /= 2;
-        }
-    }
-    return image;
-}
-
-ButtonImage ButtonImage::FromBitmap(HBITMAP bitmap, COLORREF transparent) {
-    ButtonImage image;
-    image.bitmap_.Reset(bitmap);
-    image.transparent_ = transparent;
-    image.size_ = BitmapSize(bitmap);
-    return image;
-}
-
-ButtonImage ButtonImage::GreyCopy() const {
-    return TintedCopy(Tint::kGrey);
-}
-ButtonImage ButtonImage::DarkerCopy() const {
-    return TintedCopy(Tint::kDarker);
-}
-
-ButtonImage ButtonImage::TintedCopy(Tint tint) const {
-    const auto tinted = [tint](std::uint32_t pixel) {
-        int red = static_cast<int>((pixel >> 16) & 0xFF);
-        int green = static_cast<int>((pixel >> 8) & 0xFF);
-        int blue = static_cast<int>(pixel & 0xFF);
-        if (tint == Tint::kGrey) {
-            red = green = blue = GreyLevel(red, green, blue);
-        } else {
-            red = DarkerLevel(red);
-            green = DarkerLevel(green);
-            blue = DarkerLevel(blue);
-        }
-        // Alpha stays: an icon keeps its soft edges.
-        return (pixel & 0xFF000000u) | (static_cast<std::uint32_t>(red) << 16) |
-               (static_cast<std::uint32_t>(green) << 8) | static_cast<std::uint32_t>(blue);
-    };
-
-    if (bitmap_) {
-        Pixels pixels = ReadPixels(bitmap_.Get(), size_);
-        if (pixels.empty()) {
-            return {};
-        }
-        const std::uint32_t key = PixelOf(transparent_);
-        for (auto& pixel : pixels) {
-            if ((pixel & 0x00FFFFFFu) == key) {
-                continue;  // transparent stays transparent
-            }
-            pixel = tinted(pixel);
-            if ((pixel & 0x00FFFFFFu) == key) {
-                pixel ^= 1;  // a visible pixel must not turn into the key colour
-            }
-        }
-        GdiBitmap copy = MakeDibSection(pixels, size_);
-        return copy ? FromBitmap(copy.Release(), transparent_) : ButtonImage{};
-    }
-
-    if (!icon_) {
-        return {};
-    }
-    ICONINFO info{};
-    if (!GetIconInfo(icon_.Get(), &info)) {
-        return {};
-    }
-    GdiBitmap color(info.hbmColor);
-    GdiBitmap mask(info.hbmMask);
-    if (!color) {
-        // Black and white already; a plain copy is as grey (and as dark) as it gets.
-        return FromIcon(CopyIcon(icon_.Get()));
-    }
-    Pixels pixels = ReadPixels(color.Get(), size_);
-    if (pixels.empty()) {
-        return {};
-    }
-    for (auto& pixel : pixels) {
-        pixel = tinted(pixel);
-    }
-    GdiBitmap copy = MakeDibSection(pixels, size_);
-    if (!copy) {
-        return {};
-    }
-    // The same mask: the copy is transparent exactly where the original is.
-    ICONINFO made{};
-    made.fIcon = TRUE;
-    made.hbmMask = mask.Get();
-    made.hbmColor = copy.Get();
-    return FromIcon(CreateIconIndirect(&made));
-}
-
-void ButtonImage::Draw(HDC dc, int x, int y) const {
-    if (icon_) {
-        DrawIconEx(dc, x, y, icon_.Get(), size_.cx, size_.cy, 0, nullptr, DI_NORMAL);
-        return;
-    }
-    if (!bitmap_) {
-        return;
-    }
-    MemoryDc source(CreateCompatibleDC(dc));
-    if (!source) {
-        return;
-    }
-    SelectionGuard selected(source.Get(), bitmap_.Get());
-    TransparentBlt(dc, x, y, size_.cx, size_.cy, source.Get(), 0, 0, size_.cx, size_.cy,
-                   transparent_);
-}
 
 // ---- CButtonST ----
 
