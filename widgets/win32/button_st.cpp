@@ -11,9 +11,6 @@ namespace tarvik {
 
 namespace {
 
-constexpr int kImageMargin = 3;    // between the border and the image
-constexpr int kFocusInset = 3;     // focus rectangle inside the border
-constexpr int kPressedOffset = 1;  // image and caption move this far while pressed
 constexpr UINT kCaptionFormat = DT_CENTER | DT_WORDBREAK;
 // Room for the longest tooltip the program gives (the control truncates to the size it is told).
 constexpr int kTooltipTextCapacity = 256;
@@ -27,6 +24,13 @@ std::string WindowText(HWND window) {
     const int copied = GetWindowTextA(window, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(std::max(copied, 0)));
     return text;
+}
+
+RECT RectOf(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+PixelRect PixelRectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 int Width(const RECT& rect) {
@@ -353,73 +357,24 @@ void CButtonST::Paint(HDC dc, RECT rect, UINT itemState) const {
     const bool focused = (itemState & ODS_FOCUS) != 0;
     const bool disabled = (itemState & ODS_DISABLED) != 0;
     const bool highlighted = mouseOver_ || pressed;
-
-    if (!flat_ && (focused || default_)) {
-        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        InflateRect(&rect, -1, -1);
-    }
-    GdiBrush fill(CreateSolidBrush(colors_.Get(BackgroundSlot(highlighted, focused))));
-    FillRect(dc, &rect, fill.Get());
-    if (!flat_) {
-        if (pressed) {
-            FrameRect(dc, &rect, GetSysColorBrush(COLOR_3DSHADOW));
-        } else {
-            RECT edge = rect;
-            DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
-        }
-    }
-
-    const ButtonImage* image = &OutImage();
-    if (disabled && !imageDisabled_.Empty()) {
-        image = &imageDisabled_;
-    } else if (highlighted) {
-        image = &imageIn_;
-    }
-    const bool hasImage = !image->Empty();
+    const ButtonImage& image = ImageFor(disabled, highlighted);
     const std::string caption = WindowText(hwnd_);
     SavedDcState saved(dc);
     SelectionGuard font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
-    const int offset = pressed ? kPressedOffset : 0;
-    const SIZE size = image->Size();
+    const ButtonLayout layout = Layout(dc, rect, pressed, focused, image, caption);
 
-    RECT content = rect;
-    InflateRect(&content, -kImageMargin, -kImageMargin);
-    RECT captionArea = content;
-    POINT at{};
-    if (hasImage && caption.empty()) {
-        at = {rect.left + (Width(rect) - size.cx) / 2, rect.top + (Height(rect) - size.cy) / 2};
-    } else if (hasImage) {
-        const int middle = content.top + (Height(content) - size.cy) / 2;
-        switch (align_) {
-            case kAlignImageAbove: {
-                RECT measured = content;
-                DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
-                const int block = size.cy + Height(measured);
-                const int top = content.top + std::max(0, (Height(content) - block) / 2);
-                at = {content.left + (Width(content) - size.cx) / 2, top};
-                captionArea.top = top + size.cy;
-                captionArea.bottom = std::min(content.bottom, captionArea.top + Height(measured));
-                break;
-            }
-            case kAlignImageRight:
-                at = {content.right - size.cx, middle};
-                captionArea.right = at.x;
-                break;
-            default:  // left, and its alias 3
-                at = {content.left, middle};
-                captionArea.left = at.x + size.cx;
-                break;
-        }
+    if (layout.frame) {
+        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
-    if (hasImage) {
-        image->Draw(dc, at.x + offset, at.y + offset);
+    DrawFace(dc, RectOf(layout.face), pressed, colors_.Get(BackgroundSlot(highlighted, focused)));
+    if (!image.Empty()) {
+        image.Draw(dc, layout.image.x, layout.image.y);
     }
-    OffsetRect(&captionArea, offset, offset);
-    DrawCaption(dc, caption, captionArea, highlighted, focused, disabled);
-
-    if (focused && (!flat_ || flatFocus_)) {
-        RECT focus = rect;
-        InflateRect(&focus, -kFocusInset, -kFocusInset);
+    if (!caption.empty()) {
+        DrawCaption(dc, caption, RectOf(layout.caption), highlighted, focused, disabled);
+    }
+    if (layout.focusRect) {
+        RECT focus = RectOf(layout.focus);
         // The dotted pattern is monochrome: these colours make it a clean invert.
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(255, 255, 255));
@@ -427,20 +382,51 @@ void CButtonST::Paint(HDC dc, RECT rect, UINT itemState) const {
     }
 }
 
-void CButtonST::DrawCaption(HDC dc, const std::string& caption, RECT area, bool highlighted,
-                            bool focused, bool disabled) const {
-    if (caption.empty()) {
+const ButtonImage& CButtonST::ImageFor(bool disabled, bool highlighted) const {
+    if (disabled && !imageDisabled_.Empty()) {
+        return imageDisabled_;
+    }
+    return highlighted ? imageIn_ : OutImage();
+}
+
+ButtonLayout CButtonST::Layout(HDC dc, const RECT& rect, bool pressed, bool focused,
+                               const ButtonImage& image, const std::string& caption) const {
+    ButtonLayoutInput input;
+    input.bounds = PixelRectOf(rect);
+    input.flat = flat_;
+    input.flatFocus = flatFocus_;
+    input.focused = focused;
+    input.isDefault = default_;
+    input.pressed = pressed;
+    input.align = align_;
+    input.hasImage = !image.Empty();
+    input.imageWidth = image.Size().cx;
+    input.imageHeight = image.Size().cy;
+    input.hasCaption = !caption.empty();
+    // Measured with the button's font, which the caller has selected.
+    return LayOutButton(input, [&](const PixelRect& area) {
+        RECT measured = RectOf(area);
+        DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
+        return Height(measured);
+    });
+}
+
+void CButtonST::DrawFace(HDC dc, RECT face, bool pressed, COLORREF color) const {
+    GdiBrush fill(CreateSolidBrush(color));
+    FillRect(dc, &face, fill.Get());
+    if (flat_) {
         return;
     }
+    if (pressed) {
+        FrameRect(dc, &face, GetSysColorBrush(COLOR_3DSHADOW));
+    } else {
+        DrawEdge(dc, &face, EDGE_RAISED, BF_RECT);
+    }
+}
+
+void CButtonST::DrawCaption(HDC dc, const std::string& caption, RECT place, bool highlighted,
+                            bool focused, bool disabled) const {
     SetBkMode(dc, TRANSPARENT);
-
-    // DrawText centres only across; measure the wrapped height to centre it down as well.
-    RECT measured = area;
-    DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
-    RECT place = area;
-    place.top = area.top + (Height(area) - Height(measured)) / 2;
-    place.bottom = place.top + Height(measured);
-
     if (disabled) {
         // Engraved: the highlight one pixel down-right of the shadow.
         OffsetRect(&place, 1, 1);

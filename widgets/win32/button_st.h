@@ -8,6 +8,7 @@
 
 #include "base/win32/handles.h"
 #include "widgets/button_colors.h"
+#include "widgets/button_layout.h"
 #include "widgets/win32/button_image.h"
 
 namespace tarvik {
@@ -85,7 +86,13 @@ class CButtonST {
     LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
     void Draw(const DRAWITEMSTRUCT& item) const;
     void Paint(HDC dc, RECT rect, UINT itemState) const;
-    void DrawCaption(HDC dc, const std::string& caption, RECT area, bool highlighted, bool focused,
+    const ButtonImage& ImageFor(bool disabled, bool highlighted) const;
+    ButtonLayout Layout(HDC dc, const RECT& rect, bool pressed, bool focused,
+                        const ButtonImage& image, const std::string& caption) const;
+    // Fill, and the raised or pressed edge of a button that is not flat.
+    void DrawFace(HDC dc, RECT face, bool pressed, COLORREF color) const;
+    // The caption in its place, which LayOutButton worked out.
+    void DrawCaption(HDC dc, const std::string& caption, RECT place, bool highlighted, bool focused,
                      bool disabled) const;
 
     HWND hwnd_ = nullptr;
