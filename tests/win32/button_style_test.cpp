@@ -2,6 +2,7 @@
 
 #include "res/resource_ids.h"
 #include "tests/win32/support/page_host.h"
+#include "tests/win32/support/picture.h"
 #include "widgets/button_looks.h"
 
 #include <windows.h>
@@ -154,6 +155,11 @@ TEST_F(ButtonStyleTest, NamedLooksGiveTheProgramsColoursPicturesAndTooltips) {
         for (int slot = 0; slot < kButtonColorCount; ++slot) {
             EXPECT_EQ(button.GetColor(slot), Expected(c.slots[static_cast<std::size_t>(slot)]))
                 << c.what << ": colour slot " << slot;
+        }
+        const SlotWant& restCaption = c.slots[kColorForegroundOut];
+        if (restCaption.what == Want::kColor) {
+            EXPECT_GT(Picture::OfWindow(window).Count(restCaption.color), 0)
+                << c.what << ": the caption is painted in its colour";
         }
         const ButtonImage& in = button.InImage();
         EXPECT_EQ(in.Icon() != nullptr, c.picture == icon) << c.what;
