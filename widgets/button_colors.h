@@ -25,6 +25,11 @@ enum ButtonAlign {
     kAlignImageLeftAlias = 3,
 };
 
+// Out-state image for SetIcon and SetBitmaps; a positive value is a resource id instead.
+constexpr int kIconNone = 0;     // the in image shows in both states
+constexpr int kIconGrey = -2;    // a grey copy of the in image
+constexpr int kIconDarker = -3;  // a darker copy of the in image
+
 // Results of the button's setters.
 constexpr int kButtonOk = 0;
 constexpr int kButtonBadColorIndex = 3;

@@ -14,13 +14,12 @@
 #include "results/win32/results_tab.h"
 #include "results/win32/settings_tab.h"
 #include "results/win32/standard_tab.h"
+#include "widgets/button_looks.h"
+#include "widgets/win32/button_style.h"
 
 namespace tarvik {
 
 namespace {
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kDarkRed = RGB(128, 0, 0);
-
 // The skin is drawn for the dialog font's usual base units (6 by 13 pixels: "MS Sans Serif" 8 at
 // 96 DPI). Where the font measures differently (Wine's substitutes), the window still takes the
 // skin's size and its controls the places the skin was drawn for.
@@ -107,17 +106,11 @@ void Cmainsheet::FitToSkin() {
 }
 
 void Cmainsheet::SetUpButtons() {
-    exit_.SetIcon(IDI_EXIT, kIconGrey);
-    exit_.OffsetColor(kColorBackgroundIn, 30);
-    exit_.SetColor(kColorForegroundIn, kDarkRed);
-    exit_.SetTooltipText("Close Tarvik");
-
-    close_.SetBitmaps(IDB_CLOSE, kBlack);
-    close_.SetTooltipText("Close Tarvik");
-    minimize_.SetBitmaps(IDB_MINIMIZE, kBlack);
-    minimize_.SetTooltipText("Minimize Tarvik");
-    help_.SetBitmaps(IDB_HELP, kBlack);
-    help_.SetTooltipText("Get Some Help");
+    StyleButton(exit_, IDC_EXIT, Handle(), ExitButtonLook(IDI_EXIT, "Close Tarvik"));
+    StyleButton(close_, IDC_CLOSE_BUTTON, Handle(), TitleBarButtonLook(IDB_CLOSE, "Close Tarvik"));
+    StyleButton(minimize_, IDC_MINIMIZE_BUTTON, Handle(),
+                TitleBarButtonLook(IDB_MINIMIZE, "Minimize Tarvik"));
+    StyleButton(help_, IDC_HELP_BUTTON, Handle(), TitleBarButtonLook(IDB_HELP, "Get Some Help"));
 }
 
 bool Cmainsheet::FindGame() {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/skin_shape.h"
+#include "base/win32/gdi.h"
 
 namespace tarvik {
 
@@ -33,50 +34,29 @@ HRGN RegionFromRects(const PixelRect* rects, std::size_t count) {
 }  // namespace
 
 HRGN CreateSkinRegion(HINSTANCE module, int bitmapId) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(module, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) {
+    const GdiBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageA(module, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    // Read as 32-bit top-down pixels, so every pixel reads the same way.
+    const DibImage picture = ReadDibPixels(bitmap.Get());
+    if (picture.Empty()) {
         return nullptr;
     }
-    BITMAP info{};
-    GetObjectA(bitmap, sizeof(info), &info);
-    const int width = info.bmWidth;
-    const int height = info.bmHeight;
+    const int width = picture.width;
+    const int height = picture.height;
 
-    // Copy the picture into a 32-bit top-down image so every pixel reads the same way.
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    HDC screen = GetDC(nullptr);
-    const int rows =
-        screen ? GetDIBits(screen, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS) : 0;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
-    DeleteObject(bitmap);
-    if (rows != height) {
-        return nullptr;
-    }
-
-    const std::vector<PixelRect> runs = KeyColourRuns(pixels.data(), width, height);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const std::vector<PixelRect> runs = KeyColourRuns(picture.pixels.data(), width, height);
+    GdiRegion region(CreateRectRgn(0, 0, 0, 0));
     for (std::size_t first = 0; first < runs.size(); first += kRectsPerRegionCall) {
         const std::size_t count = std::min(kRectsPerRegionCall, runs.size() - first);
-        if (HRGN part = RegionFromRects(runs.data() + first, count)) {
-            CombineRgn(region, region, part, RGN_OR);
-            DeleteObject(part);
+        const GdiRegion part(RegionFromRects(runs.data() + first, count));
+        if (part) {
+            CombineRgn(region.Get(), region.Get(), part.Get(), RGN_OR);
         }
     }
     // What is left after taking the cut-away runs out of the whole picture.
-    HRGN whole = CreateRectRgn(0, 0, width, height);
-    CombineRgn(region, region, whole, RGN_XOR);
-    DeleteObject(whole);
-    return region;
+    const GdiRegion whole(CreateRectRgn(0, 0, width, height));
+    CombineRgn(region.Get(), region.Get(), whole.Get(), RGN_XOR);
+    return region.Release();
 }
 
 }  // namespace tarvik

@@ -1,8 +1,12 @@
 #pragma once
-// RAII for GDI: objects, device contexts, selections, icons, and an off-screen canvas for
-// flicker-free painting.
+// RAII for GDI: objects, device contexts, selections, icons, an off-screen canvas for
+// flicker-free painting, and the pixels of 32-bit top-down DIBs.
 #include <windows.h>
 
+#include <cstddef>
+#include <vector>
+
+#include "base/color.h"
 #include "base/win32/handles.h"
 
 namespace tarvik {
@@ -143,5 +147,32 @@ class MemoryCanvas {
     int height_;
     HGDIOBJ previous_ = nullptr;
 };
+
+// A picture as 32-bit top-down pixels, row after row from the top: the one layout in which
+// the program reads and writes pixels, whatever format the bitmap itself has.
+struct DibImage {
+    int width = 0;
+    int height = 0;
+    std::vector<DibPixel> pixels;
+
+    bool Empty() const { return pixels.empty(); }
+    DibPixel At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
+};
+
+// The header of a 32-bit top-down DIB of that size.
+BITMAPINFO TopDownDibInfo(int width, int height);
+
+// The bitmap's width and height; zero for no bitmap.
+SIZE BitmapSize(HBITMAP bitmap);
+
+// The bitmap's pixels; empty when they cannot be read. The bitmap must not be selected into a
+// DC just then.
+DibImage ReadDibPixels(HBITMAP bitmap);
+
+// A DIB section holding the image's pixels; null when it cannot be made.
+GdiBitmap MakeDibSection(const DibImage& image);
 
 }  // namespace tarvik

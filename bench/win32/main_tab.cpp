@@ -7,15 +7,10 @@
 #include "res/resource_ids.h"
 #include "sysinfo/system_facts.h"
 #include "sysinfo/win32/game_version.h"
+#include "widgets/button_looks.h"
+#include "widgets/win32/button_style.h"
 
 namespace tarvik {
-
-namespace {
-constexpr COLORREF kDarkRed = RGB(128, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 128, 0);
-// The face lightens this much while the button is pressed.
-constexpr int kPressedShade = 30;
-}  // namespace
 
 Cmain::Cmain(const PageContext& context, SystemFactsSource readFacts)
     : PropertyPage(IDD_PAGE_MAIN), context_(context), readFacts_(std::move(readFacts)) {}
@@ -35,14 +30,8 @@ void Cmain::DescribeGame() {
 }
 
 void Cmain::SetUpBenchmarkButton() {
-    benchmark_.SubclassDlgItem(IDC_MAIN_BENCHMARK, Handle());
-    benchmark_.SetFlat(false);
-    benchmark_.SetIcon(IDI_BENCHMARK);
-    benchmark_.OffsetColor(kColorBackgroundIn, kPressedShade);
-    benchmark_.SetColor(kColorForegroundIn, kDarkRed);
-    benchmark_.SetColor(kColorForegroundOut, kGreen);
-    benchmark_.SetColor(kColorForegroundFocus, kGreen);
-    benchmark_.SetTooltipText("Run Standard Benchmark");
+    StyleButton(benchmark_, IDC_MAIN_BENCHMARK, Handle(),
+                BenchmarkButtonLook(IDI_BENCHMARK, "Run Standard Benchmark"));
 }
 
 void Cmain::DescribeMachine() {

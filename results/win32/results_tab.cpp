@@ -12,13 +12,12 @@
 #include "results/win32/game_files.h"
 #include "results/win32/loading_dialog.h"
 #include "upload/win32/score_dialog.h"
+#include "widgets/button_looks.h"
+#include "widgets/win32/button_style.h"
 
 namespace tarvik {
 
 namespace {
-// The face lightens this much while a button is pressed.
-constexpr int kPressedShade = 30;
-
 const char kSaveFilter[] = "Text file (*.txt) \0*.txt\0";
 constexpr const char* kSaveExtension = "txt";
 constexpr const char* kSaveCompleteMessage = "Save Complete :-)";
@@ -45,11 +44,7 @@ BOOL Cresults::OnInit() {
 }
 
 void Cresults::SetUpButton(CButtonST& button, int id, int icon, const char* tooltip) {
-    button.SubclassDlgItem(id, Handle());
-    button.SetFlat(false);
-    button.SetIcon(icon);
-    button.OffsetColor(kColorBackgroundIn, kPressedShade);
-    button.SetTooltipText(tooltip);
+    StyleButton(button, id, Handle(), RaisedIconLook(icon, tooltip));
 }
 
 void Cresults::OnSetActive() {

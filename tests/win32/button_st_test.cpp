@@ -1,14 +1,13 @@
 #include "widgets/win32/button_st.h"
 
 #include "res/resource_ids.h"
+#include "tests/win32/support/picture.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -124,82 +123,7 @@ class ButtonSt : public ::testing::Test {
 HWND ButtonSt::dialog_ = nullptr;
 CommandLog* ButtonSt::log_ = nullptr;
 
-// ---- reading what a button draws ----
-
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-COLORREF ColorOfPixel(std::uint32_t pixel) {
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, top-down
-
-    COLORREF At(int x, int y) const {
-        return ColorOfPixel(pixels[static_cast<std::size_t>(y * width + x)]);
-    }
-    int Count(COLORREF color) const { return Count(color, RECT{0, 0, width, height}); }
-    int Count(COLORREF color, RECT area) const {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                count += At(x, y) == color ? 1 : 0;
-            }
-        }
-        return count;
-    }
-    // The smallest rectangle holding every pixel of the colour; empty when there is none.
-    RECT BoundsOf(COLORREF color) const {
-        RECT bounds{width, height, 0, 0};
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                if (At(x, y) == color) {
-                    bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
-                              std::max<LONG>(bounds.right, x + 1),
-                              std::max<LONG>(bounds.bottom, y + 1)};
-                }
-            }
-        }
-        return bounds;
-    }
-};
-
-// What the button paints, through the same road as a real paint: the button asks its parent
-// to draw the item into the DC it was given.
-Picture Render(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    Picture picture;
-    picture.width = client.right;
-    picture.height = client.bottom;
-    BITMAPINFO info = TopDown32(picture.width, picture.height);
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    std::memset(bits, 0x55, static_cast<std::size_t>(picture.width * picture.height * 4));
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    picture.pixels.assign(first, first + picture.width * picture.height);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return picture;
-}
+// ---- the mouse and the colours ----
 
 POINT CentreOnScreen(HWND window) {
     RECT rect{};
@@ -223,20 +147,11 @@ void ApplySlotColors(CButtonST& button) {
 
 // ---- pictures made in code ----
 
-GdiBitmap MakeDib(int width, int height, const std::vector<std::uint32_t>& pixels) {
-    BITMAPINFO info = TopDown32(width, height);
-    void* bits = nullptr;
-    GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    std::memcpy(bits, pixels.data(), pixels.size() * 4);
-    GdiFlush();
-    return bitmap;
-}
-
 constexpr int kIconSize = 16;
 
 // Opaque in the left half, fully transparent in the right half.
 HICON MakeHalfIcon(COLORREF color) {
-    std::vector<std::uint32_t> pixels(kIconSize * kIconSize, 0);
+    std::vector<DibPixel> pixels(kIconSize * kIconSize, 0);
     std::vector<BYTE> mask(kIconSize * 2, 0);  // rows of 16 bits
     for (int y = 0; y < kIconSize; ++y) {
         for (int x = 0; x < kIconSize / 2; ++x) {
@@ -245,26 +160,20 @@ HICON MakeHalfIcon(COLORREF color) {
         }
         mask[static_cast<std::size_t>(y * 2 + 1)] = 0xFF;  // right half transparent
     }
-    GdiBitmap colorBitmap = MakeDib(kIconSize, kIconSize, pixels);
+    GdiBitmap colorBitmap = MakeDibSection({kIconSize, kIconSize, pixels});
     GdiBitmap maskBitmap(CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data()));
     ICONINFO info{TRUE, 0, 0, maskBitmap.Get(), colorBitmap.Get()};
     return CreateIconIndirect(&info);
 }
 
-std::vector<std::uint32_t> IconPixels(HICON icon) {
+std::vector<DibPixel> IconPixels(HICON icon) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info)) {
         return {};
     }
     GdiBitmap color(info.hbmColor);
     GdiBitmap mask(info.hbmMask);
-    std::vector<std::uint32_t> pixels(kIconSize * kIconSize);
-    BITMAPINFO format = TopDown32(kIconSize, kIconSize);
-    HDC screen = GetDC(nullptr);
-    const int rows =
-        GetDIBits(screen, color.Get(), 0, kIconSize, pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return rows == kIconSize ? pixels : std::vector<std::uint32_t>{};
+    return ReadDibPixels(color.Get()).pixels;
 }
 
 // ---- tests ----
@@ -354,13 +263,13 @@ TEST_F(ButtonSt, FillColourFollowsMouseFocusAndPress) {
             SendMessageA(window, BM_SETSTATE, TRUE, 0);
         }
         EXPECT_EQ(button.IsMouseOver(), c.wantOver) << c.what;
-        const Picture picture = Render(window);
-        EXPECT_EQ(picture.At(picture.width / 2, picture.height / 2), kSlotColors[c.wantSlot])
+        const Picture picture = Picture::OfWindow(window);
+        EXPECT_EQ(picture.At(picture.Width() / 2, picture.Height() / 2), kSlotColors[c.wantSlot])
             << c.what;
         // A raised button that is focused gets the black frame around its edge.
         const bool framed =
             !c.flat && (c.poke == Poke::kFocus || c.poke == Poke::kFocusAndMouseOver);
-        EXPECT_EQ(picture.At(0, picture.height / 2) == RGB(0, 0, 0), framed) << c.what;
+        EXPECT_EQ(picture.At(0, picture.Height() / 2) == RGB(0, 0, 0), framed) << c.what;
         RemoveChildren();
     }
 }
@@ -375,8 +284,8 @@ TEST_F(ButtonSt, LeavingClearsTheMouseOverFlag) {
     ASSERT_TRUE(button.IsMouseOver());
     SendMessageA(window, WM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(button.IsMouseOver());
-    const Picture afterLeave = Render(window);
-    EXPECT_EQ(afterLeave.At(afterLeave.width / 2, afterLeave.height / 2),
+    const Picture afterLeave = Picture::OfWindow(window);
+    EXPECT_EQ(afterLeave.At(afterLeave.Width() / 2, afterLeave.Height() / 2),
               kSlotColors[kColorBackgroundOut]);
 
     // The real thing: the system reports the leave once the cursor has gone.
@@ -430,7 +339,7 @@ TEST_F(ButtonSt, CaptionColourFollowsStateAndDisabledIsEngraved) {
         } else if (c.poke == Poke::kPress) {
             SendMessageA(window, BM_SETSTATE, TRUE, 0);
         }
-        const Picture picture = Render(window);
+        const Picture picture = Picture::OfWindow(window);
         for (int slot : {kColorForegroundIn, kColorForegroundOut, kColorForegroundFocus}) {
             EXPECT_EQ(picture.Count(kSlotColors[slot]) > 0, slot == c.wantSlot)
                 << c.what << ": caption slot " << slot;
@@ -472,13 +381,13 @@ TEST_F(ButtonSt, FocusRectangleOnRaisedButtonsAndOnFlatOnesOnlyWhenAsked) {
         button.SetFlatFocus(c.flatFocus);
         ApplySlotColors(button);
         SetFocus(window);
-        const Picture picture = Render(window);
-        const RECT column{c.column, 10, c.column + 1, picture.height - 10};
-        const int rows = picture.height - 20;
+        const Picture picture = Picture::OfWindow(window);
+        const RECT column{c.column, 10, c.column + 1, picture.Height() - 10};
+        const int rows = picture.Height() - 20;
         const int fill = picture.Count(kSlotColors[kColorBackgroundFocus], column);
         EXPECT_EQ(fill < rows, c.want) << c.what;
         // Nothing drawn one pixel further in.
-        const RECT inside{c.column + 1, 10, c.column + 2, picture.height - 10};
+        const RECT inside{c.column + 1, 10, c.column + 2, picture.Height() - 10};
         EXPECT_EQ(picture.Count(kSlotColors[kColorBackgroundFocus], inside), rows) << c.what;
         RemoveChildren();
     }
@@ -558,8 +467,8 @@ TEST_F(ButtonSt, EnterPressesTheDefaultAndTheDefaultFollowsTheFocus) {
         return Log().commands.empty() ? -1 : Log().commands.back().first;
     };
     const auto framed = [](HWND window) {
-        const Picture picture = Render(window);
-        return picture.At(0, picture.height / 2) == RGB(0, 0, 0);
+        const Picture picture = Picture::OfWindow(window);
+        return picture.At(0, picture.Height() / 2) == RGB(0, 0, 0);
     };
 
     SendMessageA(Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
@@ -602,8 +511,8 @@ TEST_F(ButtonSt, GreyAndDarkerCopiesKeepAlphaAndShape) {
             if ((in[i] >> 24) == 0) {
                 continue;
             }
-            const COLORREF was = ColorOfPixel(in[i]);
-            const COLORREF now = ColorOfPixel(out[i]);
+            const COLORREF was = ColorOfDibPixel(in[i]);
+            const COLORREF now = ColorOfDibPixel(out[i]);
             if (c.choice == kIconGrey) {
                 EXPECT_TRUE(GetRValue(now) == GetGValue(now) && GetGValue(now) == GetBValue(now))
                     << c.what << " at " << i;
@@ -624,24 +533,25 @@ TEST_F(ButtonSt, GreyIconAtRestColouredUnderTheMouse) {
     button.SetIconHandles(MakeHalfIcon(color), kIconGrey);
     // Without a caption the icon sits in the middle; its opaque half is left of the centre.
     const auto iconPixel = [&](const Picture& picture) {
-        return picture.At(picture.width / 2 - 4, picture.height / 2);
+        return picture.At(picture.Width() / 2 - 4, picture.Height() / 2);
     };
-    const Picture rest = Render(window);
+    const Picture rest = Picture::OfWindow(window);
     const COLORREF grey = iconPixel(rest);
     EXPECT_TRUE(GetRValue(grey) == GetGValue(grey) && GetGValue(grey) == GetBValue(grey));
     EXPECT_NE(grey, button.GetColor(kColorBackgroundOut));
-    EXPECT_EQ(rest.At(rest.width / 2 + 4, rest.height / 2), button.GetColor(kColorBackgroundOut))
+    EXPECT_EQ(rest.At(rest.Width() / 2 + 4, rest.Height() / 2),
+              button.GetColor(kColorBackgroundOut))
         << "the transparent half shows the face";
     MoveMouseOver(window);
-    EXPECT_EQ(iconPixel(Render(window)), color);
+    EXPECT_EQ(iconPixel(Picture::OfWindow(window)), color);
     SendMessageA(window, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(iconPixel(Render(window)), grey);
+    EXPECT_EQ(iconPixel(Picture::OfWindow(window)), grey);
 }
 
 TEST_F(ButtonSt, BitmapKeyColourShowsTheFace) {
     // 16x16: a magenta key colour around a red 8x8 square.
     const COLORREF key = RGB(255, 0, 255);
-    std::vector<std::uint32_t> pixels(kIconSize * kIconSize, 0x00FF00FFu);
+    std::vector<DibPixel> pixels(kIconSize * kIconSize, 0x00FF00FFu);
     for (int y = 4; y < 12; ++y) {
         for (int x = 4; x < 12; ++x) {
             pixels[static_cast<std::size_t>(y * kIconSize + x)] = 0x00C80000u;  // RGB(200,0,0)
@@ -657,12 +567,16 @@ TEST_F(ButtonSt, BitmapKeyColourShowsTheFace) {
         CButtonST button;
         ASSERT_TRUE(button.SubclassDlgItem(kButtonId, Dialog()));
         button.SetColor(kColorBackgroundOut, RGB(0, 160, 0));
-        button.SetBitmapHandles(MakeDib(kIconSize, kIconSize, pixels).Release(), key, c.outChoice);
-        const Picture picture = Render(window);
+        button.SetBitmapHandles(MakeDibSection({kIconSize, kIconSize, pixels}).Release(), key,
+                                c.outChoice);
+        const Picture picture = Picture::OfWindow(window);
         const RECT square = picture.BoundsOf(RGB(200, 0, 0));
-        const int left = (picture.width - kIconSize) / 2;
-        const int top = (picture.height - kIconSize) / 2;
+        const int left = (picture.Width() - kIconSize) / 2;
+        const int top = (picture.Height() - kIconSize) / 2;
         EXPECT_EQ(picture.Count(key), 0) << c.what;
+        const Picture out = Picture::OfBitmap(button.OutImage().Bitmap());
+        EXPECT_EQ(out.Count(key), kIconSize * kIconSize - 8 * 8)
+            << c.what << ": the key colour stays exactly where it was";
         EXPECT_EQ(picture.At(left, top), RGB(0, 160, 0)) << c.what << ": the key is see-through";
         const COLORREF centre = picture.At(left + 8, top + 8);
         if (c.wantGreyCentre) {
@@ -694,36 +608,36 @@ TEST_F(ButtonSt, AlignmentPlacesTheImageBesideTheCaption) {
         ASSERT_TRUE(button.SubclassDlgItem(kButtonId, Dialog()));
         ApplySlotColors(button);
         ASSERT_EQ(button.SetAlign(c.align), kButtonOk);
-        std::vector<std::uint32_t> solid(kIconSize * kIconSize, 0xFF00C800u);
+        std::vector<DibPixel> solid(kIconSize * kIconSize, 0xFF00C800u);
         std::vector<BYTE> mask(kIconSize * 2, 0);
-        GdiBitmap color = MakeDib(kIconSize, kIconSize, solid);
+        GdiBitmap color = MakeDibSection({kIconSize, kIconSize, solid});
         GdiBitmap maskBitmap(CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data()));
         ICONINFO info{TRUE, 0, 0, maskBitmap.Get(), color.Get()};
         button.SetIconHandles(CreateIconIndirect(&info));
 
-        const Picture picture = Render(window);
+        const Picture picture = Picture::OfWindow(window);
         const RECT image = picture.BoundsOf(green);
         const RECT text = picture.BoundsOf(kSlotColors[kColorForegroundOut]);
         ASSERT_EQ(image.right - image.left, kIconSize) << c.what;
         ASSERT_LT(text.left, text.right) << c.what << ": caption drawn";
         if (c.align == kAlignImageAbove) {
-            EXPECT_NEAR((image.left + image.right) / 2, picture.width / 2, 1) << c.what;
+            EXPECT_NEAR((image.left + image.right) / 2, picture.Width() / 2, 1) << c.what;
             EXPECT_LE(image.bottom, text.top) << c.what;
         } else if (c.align == kAlignImageRight) {
-            EXPECT_EQ(image.right, picture.width - 3) << c.what;
+            EXPECT_EQ(image.right, picture.Width() - 3) << c.what;
             EXPECT_LT(text.right, image.left) << c.what;
         } else {
             EXPECT_EQ(image.left, 3) << c.what;
             EXPECT_GT(text.left, image.right) << c.what;
         }
         if (c.align != kAlignImageAbove) {
-            EXPECT_NEAR((text.top + text.bottom) / 2, picture.height / 2, 2) << c.what;
-            EXPECT_NEAR((image.top + image.bottom) / 2, picture.height / 2, 1) << c.what;
+            EXPECT_NEAR((text.top + text.bottom) / 2, picture.Height() / 2, 2) << c.what;
+            EXPECT_NEAR((image.top + image.bottom) / 2, picture.Height() / 2, 1) << c.what;
         }
 
         // Pressed, image and caption move one pixel down and right.
         SendMessageA(window, BM_SETSTATE, TRUE, 0);
-        const Picture pressed = Render(window);
+        const Picture pressed = Picture::OfWindow(window);
         const RECT movedImage = pressed.BoundsOf(green);
         const RECT movedText = pressed.BoundsOf(kSlotColors[kColorForegroundIn]);
         EXPECT_EQ(movedImage.left - image.left, 1) << c.what;
@@ -740,7 +654,7 @@ TEST_F(ButtonSt, LongCaptionWrapsAndStaysCentredBothWays) {
         CButtonST button;
         EXPECT_TRUE(button.SubclassDlgItem(kButtonId, Dialog()));
         ApplySlotColors(button);
-        const Picture picture = Render(window);
+        const Picture picture = Picture::OfWindow(window);
         RemoveChildren();
         return picture;
     };
@@ -753,10 +667,10 @@ TEST_F(ButtonSt, LongCaptionWrapsAndStaysCentredBothWays) {
     EXPECT_GT(wrapped.bottom - wrapped.top, (oneLine.bottom - oneLine.top) * 3 / 2)
         << "wrapped onto more than one line";
     EXPECT_GE(wrapped.left, 3) << "kept inside the margins";
-    EXPECT_LE(wrapped.right, longOne.width - 3) << "kept inside the margins";
+    EXPECT_LE(wrapped.right, longOne.Width() - 3) << "kept inside the margins";
     for (const RECT& text : {oneLine, wrapped}) {
-        EXPECT_NEAR((text.left + text.right) / 2, longOne.width / 2, 2);
-        EXPECT_NEAR((text.top + text.bottom) / 2, longOne.height / 2, 2);
+        EXPECT_NEAR((text.left + text.right) / 2, longOne.Width() / 2, 2);
+        EXPECT_NEAR((text.top + text.bottom) / 2, longOne.Height() / 2, 2);
     }
 }
 
@@ -793,7 +707,7 @@ TEST_F(ButtonSt, WindowAndObjectMayGoInEitherOrder) {
     }
     // The object is gone: the window is an ordinary default button again and still paints.
     EXPECT_EQ(GetWindowLongPtrA(window, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-    Render(window);
+    Picture::OfWindow(window);
 
     CButtonST again;
     ASSERT_TRUE(again.SubclassDlgItem(kButtonId, Dialog()));

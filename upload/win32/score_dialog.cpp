@@ -12,6 +12,8 @@
 #include "sysinfo/win32/windows_facts.h"
 #include "upload/score.h"
 #include "upload/win32/reply_page.h"
+#include "widgets/button_looks.h"
+#include "widgets/win32/button_style.h"
 
 namespace tarvik {
 
@@ -69,24 +71,12 @@ BOOL Cuploaddlg::OnInit() {
 }
 
 void Cuploaddlg::SetUpButtons() {
-    onlineResults_.SubclassDlgItem(IDOK, Handle());
-    onlineResults_.SetFlat(false);
-    onlineResults_.OffsetColor(0, 30);
-    onlineResults_.SetIcon(IDI_UPLOAD);
-    onlineResults_.SetColor(1, RGB(128, 0, 0));
-    onlineResults_.SetColor(3, RGB(0, 0, 128));
-    onlineResults_.SetColor(5, RGB(0, 0, 128));
-    onlineResults_.SetTooltipText("Upload your results");
-
-    viewLocally_.SubclassDlgItem(IDCANCEL, Handle());
-    viewLocally_.SetFlat(false);
-    viewLocally_.OffsetColor(0, 30);
-    viewLocally_.SetIcon(IDI_VIEW_LOCALLY);
-    viewLocally_.SetAlign(2);
-    viewLocally_.SetColor(1, RGB(128, 0, 0));
-    viewLocally_.SetColor(3, RGB(0, 128, 0));
-    viewLocally_.SetColor(5, RGB(0, 128, 0));
-    viewLocally_.SetTooltipText("View detailed results locally");
+    StyleButton(onlineResults_, IDOK, Handle(),
+                TwoToneIconLook(IDI_UPLOAD, "Upload your results", kColorNavy));
+    ButtonStyle viewLocally =
+        TwoToneIconLook(IDI_VIEW_LOCALLY, "View detailed results locally", kColorGreen);
+    viewLocally.align = kAlignImageRight;
+    StyleButton(viewLocally_, IDCANCEL, Handle(), viewLocally);
 }
 
 void Cuploaddlg::ShowScore() {

@@ -3,69 +3,17 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <utility>
-#include <vector>
+
+#include "base/win32/gdi.h"
 
 namespace tarvik {
 
 namespace {
 
-constexpr int kImageMargin = 3;    // between the border and the image
-constexpr int kFocusInset = 3;     // focus rectangle inside the border
-constexpr int kPressedOffset = 1;  // image and caption move this far while pressed
 constexpr UINT kCaptionFormat = DT_CENTER | DT_WORDBREAK;
-
-// 32-bit top-down pixels, 0xAARRGGBB, as GetDIBits and DIB sections lay them out.
-using Pixels = std::vector<std::uint32_t>;
-
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-SIZE BitmapSize(HBITMAP bitmap) {
-    BITMAP data{};
-    if (!bitmap || GetObjectA(bitmap, sizeof(data), &data) == 0) {
-        return {0, 0};
-    }
-    return {data.bmWidth, data.bmHeight};
-}
-
-Pixels ReadPixels(HBITMAP bitmap, SIZE size) {
-    Pixels pixels(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
-    BITMAPINFO info = TopDown32(size.cx, size.cy);
-    WindowDc screen(nullptr);
-    if (pixels.empty() || !screen ||
-        GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
-                  DIB_RGB_COLORS) != size.cy) {
-        return {};
-    }
-    return pixels;
-}
-
-GdiBitmap MakeDibSection(const Pixels& pixels, SIZE size) {
-    BITMAPINFO info = TopDown32(size.cx, size.cy);
-    void* bits = nullptr;
-    GdiBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (bitmap && bits) {
-        std::memcpy(bits, pixels.data(), pixels.size() * sizeof(pixels[0]));
-        GdiFlush();
-    }
-    return bitmap;
-}
-
-std::uint32_t PixelOf(COLORREF color) {
-    return (static_cast<std::uint32_t>(GetRValue(color)) << 16) |
-           (static_cast<std::uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
-}
+// Room for the longest tooltip the program gives (the control truncates to the size it is told).
+constexpr int kTooltipTextCapacity = 256;
 
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
@@ -78,6 +26,13 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+RECT RectOf(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+PixelRect PixelRectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
 int Width(const RECT& rect) {
     return rect.right - rect.left;
 }
@@ -86,129 +41,6 @@ int Height(const RECT& rect) {
 }
 
 }  // namespace
-
-// ---- ButtonImage ----
-
-ButtonImage ButtonImage::FromIcon(HICON icon) {
-    ButtonImage image;
-    if (!icon) {
-        return image;
-    }
-    image.icon_.Reset(icon);
-    ICONINFO info{};
-    if (GetIconInfo(icon, &info)) {
-        GdiBitmap color(info.hbmColor);
-        GdiBitmap mask(info.hbmMask);
-        if (color) {
-            image.size_ = BitmapSize(color.Get());
-        } else {
-            // A monochrome icon keeps its AND and XOR masks one above the other.
-            image.size_ = BitmapSize(mask.Get());
-            image.size_.cy /= 2;
-        }
-    }
-    return image;
-}
-
-ButtonImage ButtonImage::FromBitmap(HBITMAP bitmap, COLORREF transparent) {
-    ButtonImage image;
-    image.bitmap_.Reset(bitmap);
-    image.transparent_ = transparent;
-    image.size_ = BitmapSize(bitmap);
-    return image;
-}
-
-ButtonImage ButtonImage::GreyCopy() const {
-    return TintedCopy(Tint::kGrey);
-}
-ButtonImage ButtonImage::DarkerCopy() const {
-    return TintedCopy(Tint::kDarker);
-}
-
-ButtonImage ButtonImage::TintedCopy(Tint tint) const {
-    const auto tinted = [tint](std::uint32_t pixel) {
-        int red = static_cast<int>((pixel >> 16) & 0xFF);
-        int green = static_cast<int>((pixel >> 8) & 0xFF);
-        int blue = static_cast<int>(pixel & 0xFF);
-        if (tint == Tint::kGrey) {
-            red = green = blue = GreyLevel(red, green, blue);
-        } else {
-            red = DarkerLevel(red);
-            green = DarkerLevel(green);
-            blue = DarkerLevel(blue);
-        }
-        // Alpha stays: an icon keeps its soft edges.
-        return (pixel & 0xFF000000u) | (static_cast<std::uint32_t>(red) << 16) |
-               (static_cast<std::uint32_t>(green) << 8) | static_cast<std::uint32_t>(blue);
-    };
-
-    if (bitmap_) {
-        Pixels pixels = ReadPixels(bitmap_.Get(), size_);
-        if (pixels.empty()) {
-            return {};
-        }
-        const std::uint32_t key = PixelOf(transparent_);
-        for (auto& pixel : pixels) {
-            if ((pixel & 0x00FFFFFFu) == key) {
-                continue;  // transparent stays transparent
-            }
-            pixel = tinted(pixel);
-            if ((pixel & 0x00FFFFFFu) == key) {
-                pixel ^= 1;  // a visible pixel must not turn into the key colour
-            }
-        }
-        GdiBitmap copy = MakeDibSection(pixels, size_);
-        return copy ? FromBitmap(copy.Release(), transparent_) : ButtonImage{};
-    }
-
-    if (!icon_) {
-        return {};
-    }
-    ICONINFO info{};
-    if (!GetIconInfo(icon_.Get(), &info)) {
-        return {};
-    }
-    GdiBitmap color(info.hbmColor);
-    GdiBitmap mask(info.hbmMask);
-    if (!color) {
-        // Black and white already; a plain copy is as grey (and as dark) as it gets.
-        return FromIcon(CopyIcon(icon_.Get()));
-    }
-    Pixels pixels = ReadPixels(color.Get(), size_);
-    if (pixels.empty()) {
-        return {};
-    }
-    for (auto& pixel : pixels) {
-        pixel = tinted(pixel);
-    }
-    GdiBitmap copy = MakeDibSection(pixels, size_);
-    if (!copy) {
-        return {};
-    }
-    // The same mask: the copy is transparent exactly where the original is.
-    ICONINFO made{};
-    made.fIcon = TRUE;
-    made.hbmMask = mask.Get();
-    made.hbmColor = copy.Get();
-    return FromIcon(CreateIconIndirect(&made));
-}
-
-void ButtonImage::Draw(HDC dc, int x, int y) const {
-    if (icon_) {
-        DrawIconEx(dc, x, y, icon_.Get(), size_.cx, size_.cy, 0, nullptr, DI_NORMAL);
-        return;
-    }
-    if (!bitmap_) {
-        return;
-    }
-    MemoryDc source(CreateCompatibleDC(dc));
-    if (!source) {
-        return;
-    }
-    SelectionGuard selected(source.Get(), bitmap_.Get());
-    TransparentBlt(dc, x, y, size_.cx, size_.cy, source.Get(), 0, 0, size_.cx, size_.cy,
-                   transparent_);
-}
 
 // ---- CButtonST ----
 
@@ -406,6 +238,20 @@ void CButtonST::SetTooltipText(const std::string& text, bool activate) {
     SendMessageA(tooltip_.Get(), TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
 }
 
+std::string CButtonST::TooltipText() const {
+    if (!tooltip_) {
+        return {};
+    }
+    char buffer[kTooltipTextCapacity] = {};
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = buffer;
+    SendMessageA(tooltip_.Get(), TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&tool));
+    return buffer;
+}
+
 // ---- messages ----
 
 LRESULT CALLBACK CButtonST::ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -511,73 +357,24 @@ void CButtonST::Paint(HDC dc, RECT rect, UINT itemState) const {
     const bool focused = (itemState & ODS_FOCUS) != 0;
     const bool disabled = (itemState & ODS_DISABLED) != 0;
     const bool highlighted = mouseOver_ || pressed;
-
-    if (!flat_ && (focused || default_)) {
-        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        InflateRect(&rect, -1, -1);
-    }
-    GdiBrush fill(CreateSolidBrush(colors_.Get(BackgroundSlot(highlighted, focused))));
-    FillRect(dc, &rect, fill.Get());
-    if (!flat_) {
-        if (pressed) {
-            FrameRect(dc, &rect, GetSysColorBrush(COLOR_3DSHADOW));
-        } else {
-            RECT edge = rect;
-            DrawEdge(dc, &edge, EDGE_RAISED, BF_RECT);
-        }
-    }
-
-    const ButtonImage* image = &OutImage();
-    if (disabled && !imageDisabled_.Empty()) {
-        image = &imageDisabled_;
-    } else if (highlighted) {
-        image = &imageIn_;
-    }
-    const bool hasImage = !image->Empty();
+    const ButtonImage& image = ImageFor(disabled, highlighted);
     const std::string caption = WindowText(hwnd_);
     SavedDcState saved(dc);
     SelectionGuard font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
-    const int offset = pressed ? kPressedOffset : 0;
-    const SIZE size = image->Size();
+    const ButtonLayout layout = Layout(dc, rect, pressed, focused, image, caption);
 
-    RECT content = rect;
-    InflateRect(&content, -kImageMargin, -kImageMargin);
-    RECT captionArea = content;
-    POINT at{};
-    if (hasImage && caption.empty()) {
-        at = {rect.left + (Width(rect) - size.cx) / 2, rect.top + (Height(rect) - size.cy) / 2};
-    } else if (hasImage) {
-        const int middle = content.top + (Height(content) - size.cy) / 2;
-        switch (align_) {
-            case kAlignImageAbove: {
-                RECT measured = content;
-                DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
-                const int block = size.cy + Height(measured);
-                const int top = content.top + std::max(0, (Height(content) - block) / 2);
-                at = {content.left + (Width(content) - size.cx) / 2, top};
-                captionArea.top = top + size.cy;
-                captionArea.bottom = std::min(content.bottom, captionArea.top + Height(measured));
-                break;
-            }
-            case kAlignImageRight:
-                at = {content.right - size.cx, middle};
-                captionArea.right = at.x;
-                break;
-            default:  // left, and its alias 3
-                at = {content.left, middle};
-                captionArea.left = at.x + size.cx;
-                break;
-        }
+    if (layout.frame) {
+        FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
-    if (hasImage) {
-        image->Draw(dc, at.x + offset, at.y + offset);
+    DrawFace(dc, RectOf(layout.face), pressed, colors_.Get(BackgroundSlot(highlighted, focused)));
+    if (!image.Empty()) {
+        image.Draw(dc, layout.image.x, layout.image.y);
     }
-    OffsetRect(&captionArea, offset, offset);
-    DrawCaption(dc, caption, captionArea, highlighted, focused, disabled);
-
-    if (focused && (!flat_ || flatFocus_)) {
-        RECT focus = rect;
-        InflateRect(&focus, -kFocusInset, -kFocusInset);
+    if (!caption.empty()) {
+        DrawCaption(dc, caption, RectOf(layout.caption), highlighted, focused, disabled);
+    }
+    if (layout.focusRect) {
+        RECT focus = RectOf(layout.focus);
         // The dotted pattern is monochrome: these colours make it a clean invert.
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(255, 255, 255));
@@ -585,20 +382,51 @@ void CButtonST::Paint(HDC dc, RECT rect, UINT itemState) const {
     }
 }
 
-void CButtonST::DrawCaption(HDC dc, const std::string& caption, RECT area, bool highlighted,
-                            bool focused, bool disabled) const {
-    if (caption.empty()) {
+const ButtonImage& CButtonST::ImageFor(bool disabled, bool highlighted) const {
+    if (disabled && !imageDisabled_.Empty()) {
+        return imageDisabled_;
+    }
+    return highlighted ? imageIn_ : OutImage();
+}
+
+ButtonLayout CButtonST::Layout(HDC dc, const RECT& rect, bool pressed, bool focused,
+                               const ButtonImage& image, const std::string& caption) const {
+    ButtonLayoutInput input;
+    input.bounds = PixelRectOf(rect);
+    input.flat = flat_;
+    input.flatFocus = flatFocus_;
+    input.focused = focused;
+    input.isDefault = default_;
+    input.pressed = pressed;
+    input.align = align_;
+    input.hasImage = !image.Empty();
+    input.imageWidth = image.Size().cx;
+    input.imageHeight = image.Size().cy;
+    input.hasCaption = !caption.empty();
+    // Measured with the button's font, which the caller has selected.
+    return LayOutButton(input, [&](const PixelRect& area) {
+        RECT measured = RectOf(area);
+        DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
+        return Height(measured);
+    });
+}
+
+void CButtonST::DrawFace(HDC dc, RECT face, bool pressed, COLORREF color) const {
+    GdiBrush fill(CreateSolidBrush(color));
+    FillRect(dc, &face, fill.Get());
+    if (flat_) {
         return;
     }
+    if (pressed) {
+        FrameRect(dc, &face, GetSysColorBrush(COLOR_3DSHADOW));
+    } else {
+        DrawEdge(dc, &face, EDGE_RAISED, BF_RECT);
+    }
+}
+
+void CButtonST::DrawCaption(HDC dc, const std::string& caption, RECT place, bool highlighted,
+                            bool focused, bool disabled) const {
     SetBkMode(dc, TRANSPARENT);
-
-    // DrawText centres only across; measure the wrapped height to centre it down as well.
-    RECT measured = area;
-    DrawTextA(dc, caption.c_str(), -1, &measured, kCaptionFormat | DT_CALCRECT);
-    RECT place = area;
-    place.top = area.top + (Height(area) - Height(measured)) / 2;
-    place.bottom = place.top + Height(measured);
-
     if (disabled) {
         // Engraved: the highlight one pixel down-right of the shadow.
         OffsetRect(&place, 1, 1);

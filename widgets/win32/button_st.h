@@ -8,44 +8,10 @@
 
 #include "base/win32/handles.h"
 #include "widgets/button_colors.h"
-#include "base/win32/gdi.h"
+#include "widgets/button_layout.h"
+#include "widgets/win32/button_image.h"
 
 namespace tarvik {
-
-// Out-state image for SetIcon and SetBitmaps; a positive value is a resource id instead.
-constexpr int kIconNone = 0;     // the in image shows in both states
-constexpr int kIconGrey = -2;    // a grey copy of the in image
-constexpr int kIconDarker = -3;  // a darker copy of the in image
-
-// One picture of a button: an icon (with its own mask or alpha), or a bitmap with a
-// transparent colour. Owns its handle.
-class ButtonImage {
-  public:
-    ButtonImage() = default;
-    static ButtonImage FromIcon(HICON icon);
-    static ButtonImage FromBitmap(HBITMAP bitmap, COLORREF transparent);
-
-    // Copies of the same size and transparency; empty when the pixels cannot be read.
-    ButtonImage GreyCopy() const;
-    ButtonImage DarkerCopy() const;
-
-    bool Empty() const { return !icon_ && !bitmap_; }
-    SIZE Size() const { return size_; }
-    HICON Icon() const { return icon_.Get(); }
-    HBITMAP Bitmap() const { return bitmap_.Get(); }
-    COLORREF Transparent() const { return transparent_; }
-
-    void Draw(HDC dc, int x, int y) const;
-
-  private:
-    enum class Tint { kGrey, kDarker };
-    ButtonImage TintedCopy(Tint tint) const;
-
-    OwnedIcon icon_;
-    GdiBitmap bitmap_;
-    COLORREF transparent_ = 0;
-    SIZE size_{};
-};
 
 class CButtonST {
   public:
@@ -83,6 +49,12 @@ class CButtonST {
 
     void SetTooltipText(const std::string& text, bool activate = true);
 
+    bool IsFlat() const { return flat_; }
+    bool IsFlatFocus() const { return flatFocus_; }
+    int Align() const { return align_; }
+    // What the tooltip says; empty when there is none.
+    std::string TooltipText() const;
+
     bool IsMouseOver() const { return mouseOver_; }
     // Whether the button is the dialog's default push button just now.
     bool IsDefault() const { return default_; }
@@ -114,7 +86,13 @@ class CButtonST {
     LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
     void Draw(const DRAWITEMSTRUCT& item) const;
     void Paint(HDC dc, RECT rect, UINT itemState) const;
-    void DrawCaption(HDC dc, const std::string& caption, RECT area, bool highlighted, bool focused,
+    const ButtonImage& ImageFor(bool disabled, bool highlighted) const;
+    ButtonLayout Layout(HDC dc, const RECT& rect, bool pressed, bool focused,
+                        const ButtonImage& image, const std::string& caption) const;
+    // Fill, and the raised or pressed edge of a button that is not flat.
+    void DrawFace(HDC dc, RECT face, bool pressed, COLORREF color) const;
+    // The caption in its place, which LayOutButton worked out.
+    void DrawCaption(HDC dc, const std::string& caption, RECT place, bool highlighted, bool focused,
                      bool disabled) const;
 
     HWND hwnd_ = nullptr;
