@@ -71,12 +71,12 @@ BOOL Cuploaddlg::OnInit() {
 }
 
 void Cuploaddlg::SetUpButtons() {
-    StyleButton(onlineResults_, IDOK, Handle(),
+    StyleButton(onlineResults_, IDC_SCORE_ONLINE_RESULTS, Handle(),
                 TwoToneIconLook(IDI_UPLOAD, "Upload your results", kColorNavy));
     ButtonStyle viewLocally =
         TwoToneIconLook(IDI_VIEW_LOCALLY, "View detailed results locally", kColorGreen);
     viewLocally.align = kAlignImageRight;
-    StyleButton(viewLocally_, IDCANCEL, Handle(), viewLocally);
+    StyleButton(viewLocally_, IDC_SCORE_VIEW_LOCALLY, Handle(), viewLocally);
 }
 
 void Cuploaddlg::ShowScore() {

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/win32/controls.h"
 #include "base/win32/gdi.h"
+#include "base/win32/message_params.h"
 
 namespace tarvik {
 
@@ -258,10 +260,11 @@ LRESULT CALLBACK CButtonST::ButtonProc(HWND hwnd, UINT message, WPARAM wParam, L
                                        UINT_PTR, DWORD_PTR self) {
     auto* button = reinterpret_cast<CButtonST*>(self);
     switch (message) {
-        case WM_MOUSEMOVE:
-            button->OnMouseMove(static_cast<short>(LOWORD(lParam)),
-                                static_cast<short>(HIWORD(lParam)), wParam);
+        case WM_MOUSEMOVE: {
+            const POINT at = PointFromParam(lParam);
+            button->OnMouseMove(at.x, at.y, wParam);
             break;
+        }
         case WM_MOUSELEAVE:
             button->OnMouseLeave();
             break;
@@ -352,15 +355,14 @@ void CButtonST::Draw(const DRAWITEMSTRUCT& item) const {
 }
 
 void CButtonST::Paint(HDC dc, RECT rect, UINT itemState) const {
-    const bool pressed =
-        (itemState & ODS_SELECTED) != 0 || SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const bool pressed = (itemState & ODS_SELECTED) != 0 || Button(hwnd_).IsChecked();
     const bool focused = (itemState & ODS_FOCUS) != 0;
     const bool disabled = (itemState & ODS_DISABLED) != 0;
     const bool highlighted = mouseOver_ || pressed;
     const ButtonImage& image = ImageFor(disabled, highlighted);
     const std::string caption = WindowText(hwnd_);
     SavedDcState saved(dc);
-    SelectionGuard font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    SelectionGuard font(dc, Control(hwnd_).Font());
     const ButtonLayout layout = Layout(dc, rect, pressed, focused, image, caption);
 
     if (layout.frame) {
