@@ -37,6 +37,23 @@
 #define IDC_MAIN_MEMORY 1151
 #define IDC_HIDDEN_FILE_LIST 1131
 
+// Standard tab (page 150) and the preset pages nested in it.
+#define IDC_STANDARD_ONLY_CURRENT 1103
+#define IDC_STANDARD_FRAME 1104
+#define IDD_PRESET_EPIC 210
+#define IDC_EPIC_640 1201 /* the five resolutions, in order */
+#define IDC_EPIC_800 1202
+#define IDC_EPIC_1024 1203
+#define IDC_EPIC_1280 1204
+#define IDC_EPIC_1600 1205
+#define IDC_EPIC_START 1206
+#define IDD_PRESET_ORLIMAR 211
+#define IDC_ORLIMAR_BOTMATCH 1211
+#define IDC_ORLIMAR_FLYBY 1212
+#define IDC_ORLIMAR_DETAIL 1213
+#define IDC_ORLIMAR_RESOLUTION 1214
+#define IDC_ORLIMAR_BENCHMARK 1215
+
 // Results tab (page 108).
 #define IDC_RESULTS_LIST 1035
 #define IDC_RESULTS_BAR_GRAPH 1032
@@ -61,6 +78,7 @@
 
 // Bitmaps.
 #define IDB_SKIN 161
+#define IDB_STANDARD_TAB 149
 #define IDB_SPLASH 175
 #define IDB_MAIN_BANNER 188
 #define IDB_CLOSE 192

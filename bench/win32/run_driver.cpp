@@ -36,4 +36,12 @@ void FinishSequence(const PageContext& context, int runCount, bool onlyCurrentRe
     context.pages.ShowPage(kPageResults);
 }
 
+void RunPresetSequence(const PageContext& context, GameLauncher& launcher,
+                       const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        launcher.RunAndWait(line);
+    }
+    FinishSequence(context, static_cast<int>(lines.size()), context.state.onlyCurrentBenchmark);
+}
+
 }  // namespace tarvik

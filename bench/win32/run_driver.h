@@ -6,9 +6,11 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "base/prompt.h"
+#include "bench/game_launcher.h"
 
 namespace tarvik {
 
@@ -21,6 +23,22 @@ bool RunGameAndWait(const std::string& commandLine, Prompt& prompt,
 // After the last run of a preset or script sequence: only this sequence's results when the
 // option says so, "Finished Benchmarking", then the Results page.
 void FinishSequence(const PageContext& context, int runCount, bool onlyCurrentResults);
+
+// Runs every line in order (a line that cannot start is told and the next one follows), then the
+// closing steps, with only this preset's results when the Standard tab's option says so.
+void RunPresetSequence(const PageContext& context, GameLauncher& launcher,
+                       const std::vector<std::string>& lines);
+
+class WindowsGameLauncher : public GameLauncher {
+  public:
+    explicit WindowsGameLauncher(Prompt& prompt) : prompt_(prompt) {}
+    bool RunAndWait(const std::string& commandLine) override {
+        return RunGameAndWait(commandLine, prompt_);
+    }
+
+  private:
+    Prompt& prompt_;
+};
 
 // Caption of "Can't execute benchmark": the program's name, as the platform's default caption.
 inline constexpr const char* kProgramName = "Tarvik";

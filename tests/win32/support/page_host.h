@@ -18,9 +18,11 @@
 
 namespace tarvik {
 
+// Switches nothing; remembers which pages were asked for.
 class NoPages : public PageSwitcher {
   public:
-    void ShowPage(int) override {}
+    void ShowPage(int index) override { asked.push_back(index); }
+    std::vector<int> asked;
 };
 
 inline void PumpMessages() {

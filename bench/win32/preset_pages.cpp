@@ -1,0 +1,80 @@
+#include "bench/win32/preset_pages.h"
+
+#include "base/win32/controls.h"
+#include "bench/presets.h"
+#include "bench/win32/run_driver.h"
+#include "res/resource_ids.h"
+#include "widgets/button_looks.h"
+#include "widgets/win32/button_style.h"
+
+namespace tarvik {
+
+namespace {
+template <typename List>
+void FillCombo(const ComboBox& combo, const List& texts, int selected) {
+    combo.ResetContent();
+    for (const char* text : texts) {
+        combo.AddString(text);
+    }
+    combo.SetSelection(selected);
+}
+}  // namespace
+
+Cepicpage::Cepicpage(const PageContext& context, GameLauncher& launcher)
+    : PropertyPage(IDD_PRESET_EPIC), context_(context), launcher_(launcher) {}
+
+BOOL Cepicpage::OnInit() {
+    StyleButton(start_, IDC_EPIC_START, Handle(),
+                BenchmarkButtonLook(IDI_BENCHMARK, "Run Epic's Standard Benchmark"));
+    RadioGroup(Handle(), IDC_EPIC_640, IDC_EPIC_1600).Check(IDC_EPIC_640 + kEpicDefaultResolution);
+    return TRUE;
+}
+
+int Cepicpage::ResolutionIndex() const {
+    const int checked = RadioGroup(Handle(), IDC_EPIC_640, IDC_EPIC_1600).CheckedId();
+    return checked == 0 ? -1 : checked - IDC_EPIC_640;
+}
+
+bool Cepicpage::OnCommand(int id, int code, HWND control) {
+    if (id == IDC_EPIC_START && code == BN_CLICKED) {
+        RunPresetSequence(context_, launcher_,
+                          EpicRunLines(context_.state.gameFolder, ResolutionIndex()));
+        return true;
+    }
+    return PropertyPage::OnCommand(id, code, control);
+}
+
+Corlimarpage::Corlimarpage(const PageContext& context, GameLauncher& launcher)
+    : PropertyPage(IDD_PRESET_ORLIMAR), context_(context), launcher_(launcher) {}
+
+BOOL Corlimarpage::OnInit() {
+    StyleButton(benchmark_, IDC_ORLIMAR_BENCHMARK, Handle(),
+                BenchmarkButtonLook(IDI_BENCHMARK, "Run Orlimar Benchmark"));
+    RadioGroup(Handle(), IDC_ORLIMAR_BOTMATCH, IDC_ORLIMAR_FLYBY)
+        .Check(kOrlimarDefaultMode == OrlimarMode::kFlyby ? IDC_ORLIMAR_FLYBY
+                                                          : IDC_ORLIMAR_BOTMATCH);
+    const ComboBox detail(Handle(), IDC_ORLIMAR_DETAIL);
+    detail.ResetContent();
+    for (const DetailLevel& level : kOrlimarDetailLevels) {
+        detail.AddString(level.name);
+    }
+    detail.SetSelection(kOrlimarDefaultDetail);
+    FillCombo(ComboBox(Handle(), IDC_ORLIMAR_RESOLUTION), kOrlimarResolutions,
+              kOrlimarDefaultResolution);
+    return TRUE;
+}
+
+bool Corlimarpage::OnCommand(int id, int code, HWND control) {
+    if (id == IDC_ORLIMAR_BENCHMARK && code == BN_CLICKED) {
+        const OrlimarMode mode =
+            IsItemChecked(IDC_ORLIMAR_BOTMATCH) ? OrlimarMode::kBotmatch : OrlimarMode::kFlyby;
+        RunPresetSequence(context_, launcher_,
+                          OrlimarRunLines(context_.state.gameFolder, mode,
+                                          ComboBox(Handle(), IDC_ORLIMAR_DETAIL).Selection(),
+                                          ComboBox(Handle(), IDC_ORLIMAR_RESOLUTION).Selection()));
+        return true;
+    }
+    return PropertyPage::OnCommand(id, code, control);
+}
+
+}  // namespace tarvik
