@@ -5,7 +5,14 @@
 namespace tarvik {
 namespace {
 
-enum class FixedSequence { StandardRun, EpicPreset, FlybyPresets, BotmatchPreset };
+enum class FixedSequence {
+    StandardRun,
+    EpicPreset,
+    FlybyPresets,
+    BotmatchPreset,
+    ZandorFlyby,
+    ZandorCpu,
+};
 enum class RunMode { Flyby, Botmatch };
 // Which ini pair a line names: one written for the standard run, the game's own maximum
 // detail pair, or the pair the preset page hands in.
@@ -44,6 +51,15 @@ constexpr FixedLine kFixedLines[] = {
     {FixedSequence::BotmatchPreset, "dm-inferno", RunMode::Botmatch, 77, IniPair::Chosen, false},
     {FixedSequence::BotmatchPreset, "dom-outrigger", RunMode::Botmatch, 77, IniPair::Chosen, false},
     {FixedSequence::BotmatchPreset, "ctf-citadel", RunMode::Botmatch, 77, IniPair::Chosen, false},
+    // The Zandor flybys play the same maps as the flyby presets, in that site's own order.
+    {FixedSequence::ZandorFlyby, "dm-antalus", RunMode::Flyby, 77, IniPair::Chosen, false},
+    {FixedSequence::ZandorFlyby, "dom-suntemple", RunMode::Flyby, 77, IniPair::Chosen, false},
+    {FixedSequence::ZandorFlyby, "dm-phobos2", RunMode::Flyby, 77, IniPair::Chosen, false},
+    {FixedSequence::ZandorFlyby, "dm-inferno", RunMode::Flyby, 77, IniPair::Chosen, false},
+    {FixedSequence::ZandorFlyby, "ctf-face3", RunMode::Flyby, 116, IniPair::Chosen, false},
+    {FixedSequence::ZandorFlyby, "ctf-citadel", RunMode::Flyby, 77, IniPair::Chosen, false},
+    {FixedSequence::ZandorFlyby, "dm-asbestos", RunMode::Flyby, 71, IniPair::Chosen, false},
+    {FixedSequence::ZandorCpu, "dm-inferno", RunMode::Flyby, 77, IniPair::Chosen, false},
 };
 
 constexpr char kFlybyExec[] = "..\\Benchmark\\Stuff\\flybyexec.txt";
@@ -162,6 +178,21 @@ std::vector<std::string> BotmatchPresetCommandLines(const std::string& gameFolde
                                                     const std::string& resolution) {
     return FixedCommandLines(FixedSequence::BotmatchPreset, gameFolder, systemIni, userIni,
                              resolution);
+}
+
+std::vector<std::string> ZandorFlybyCommandLines(const std::string& gameFolder,
+                                                 const std::string& systemIni,
+                                                 const std::string& userIni,
+                                                 const std::string& resolution) {
+    return FixedCommandLines(FixedSequence::ZandorFlyby, gameFolder, systemIni, userIni,
+                             resolution);
+}
+
+std::vector<std::string> ZandorCpuCommandLines(const std::string& gameFolder,
+                                               const std::string& systemIni,
+                                               const std::string& userIni,
+                                               const std::string& resolution) {
+    return FixedCommandLines(FixedSequence::ZandorCpu, gameFolder, systemIni, userIni, resolution);
 }
 
 ScriptCommandLine ScriptFlybyCommandLine(const std::string& gameFolder, const ScriptFlybyRun& run) {

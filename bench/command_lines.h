@@ -33,6 +33,16 @@ std::vector<std::string> BotmatchPresetCommandLines(const std::string& gameFolde
                                                     const std::string& systemIni,
                                                     const std::string& userIni,
                                                     const std::string& resolution);
+// The Zandor page's runs: its flyby list (the flyby presets' maps in another order) and its
+// processor test, a single flyby. The generated detail ini is the pair handed in.
+std::vector<std::string> ZandorFlybyCommandLines(const std::string& gameFolder,
+                                                 const std::string& systemIni,
+                                                 const std::string& userIni,
+                                                 const std::string& resolution);
+std::vector<std::string> ZandorCpuCommandLines(const std::string& gameFolder,
+                                               const std::string& systemIni,
+                                               const std::string& userIni,
+                                               const std::string& resolution);
 
 // One map of a script, as the script gives it. Seconds and bot count are the script's texts.
 struct ScriptFlybyRun {
