@@ -156,6 +156,24 @@ bool FollowResults(const TarvikProcess& tarvik, HWND main, Shots& shots) {
     return true;
 }
 
+// The Standard tab's own pages after its first, each shot as "<tab shot>-<page>".
+void ShowPresetPages(HWND main, const RemoteTabSet& tabs, const std::string& tabShot) {
+    RemoteTabSet presets;
+    if (!Check(RemoteTabSet::Find(tabs.CurrentPage(), &presets), "finding the preset pages")) {
+        return;
+    }
+    const auto names = presets.Names();
+    for (int index = 1; index < static_cast<int>(names.size()); ++index) {
+        if (!Check(presets.SelectPage(index), "switching preset pages")) {
+            return;
+        }
+        Settle(main);
+        Sleep(300);
+        SaveScreenshot(main, tabShot + "-" + names[index]);
+    }
+    Check(presets.SelectPage(0), "back to the first preset page");
+}
+
 int Tour() {
     TarvikProcess tarvik;
     if (!Check(tarvik.Start(), "starting tarvik.exe")) {
@@ -186,6 +204,9 @@ int Tour() {
         char name[64];
         std::snprintf(name, sizeof(name), "%02d-tab-%s", index + 2, names[index].c_str());
         SaveScreenshot(main, name);
+        if (index == kPageStandard) {
+            ShowPresetPages(main, tabs, name);
+        }
     }
     Shots shots(static_cast<int>(names.size()) + 2);
     const bool benchmarked =
