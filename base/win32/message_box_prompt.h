@@ -12,6 +12,8 @@ class MessageBoxPrompt : public Prompt {
     void SetOwner(HWND owner) { owner_ = owner; }
     PromptAnswer Show(const std::string& text, const std::string& caption,
                       PromptButtons buttons = PromptButtons::Ok) override;
+    PromptAnswer ShowWithIcon(const std::string& text, const std::string& caption, PromptIcon icon,
+                              PromptButtons buttons = PromptButtons::Ok) override;
 
   private:
     HWND owner_;

@@ -12,13 +12,18 @@ struct RecordedMessage {
     std::string text;
     std::string caption;
     PromptButtons buttons;
+    PromptIcon icon = PromptIcon::None;
 };
 
 class RecordingPrompt : public Prompt {
   public:
     PromptAnswer Show(const std::string& text, const std::string& caption,
                       PromptButtons buttons) override {
-        messages.push_back({text, caption, buttons});
+        return ShowWithIcon(text, caption, PromptIcon::None, buttons);
+    }
+    PromptAnswer ShowWithIcon(const std::string& text, const std::string& caption, PromptIcon icon,
+                              PromptButtons buttons) override {
+        messages.push_back({text, caption, buttons, icon});
         if (buttons == PromptButtons::Ok) {
             return PromptAnswer::Ok;
         }
