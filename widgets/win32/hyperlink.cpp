@@ -8,6 +8,7 @@
 
 #include "base/win32/controls.h"
 #include "base/win32/message_params.h"
+#include "base/win32/tooltip.h"
 #include "widgets/hyperlink_text.h"
 
 namespace tarvik {
@@ -267,12 +268,7 @@ void CHyperLink::SetFallbackCursor(HINSTANCE module, int cursorId) {
 }
 
 void CHyperLink::CreateTooltip() {
-    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
-    InitCommonControlsEx(&classes);
-    tooltip_.Reset(CreateWindowExA(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE)), nullptr));
+    tooltip_.Reset(CreateTooltipWindow(hwnd_));
     if (!tooltip_) {
         return;
     }
