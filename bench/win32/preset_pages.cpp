@@ -1,5 +1,7 @@
 #include "bench/win32/preset_pages.h"
 
+#include <vector>
+
 #include "base/win32/controls.h"
 #include "bench/presets.h"
 #include "bench/win32/run_driver.h"
@@ -20,8 +22,12 @@ void FillCombo(const ComboBox& combo, const List& texts, int selected) {
 }
 }  // namespace
 
+void PresetPage::Run(const std::vector<std::string>& lines) {
+    RunPresetSequence(context_, launcher_, lines);
+}
+
 Cepicpage::Cepicpage(const PageContext& context, GameLauncher& launcher)
-    : PropertyPage(IDD_PRESET_EPIC), context_(context), launcher_(launcher) {}
+    : PresetPage(IDD_PRESET_EPIC, context, launcher) {}
 
 BOOL Cepicpage::OnInit() {
     StyleButton(start_, IDC_EPIC_START, Handle(),
@@ -37,15 +43,14 @@ int Cepicpage::ResolutionIndex() const {
 
 bool Cepicpage::OnCommand(int id, int code, HWND control) {
     if (id == IDC_EPIC_START && code == BN_CLICKED) {
-        RunPresetSequence(context_, launcher_,
-                          EpicRunLines(context_.state.gameFolder, ResolutionIndex()));
+        Run(EpicRunLines(GameFolder(), ResolutionIndex()));
         return true;
     }
-    return PropertyPage::OnCommand(id, code, control);
+    return PresetPage::OnCommand(id, code, control);
 }
 
 Corlimarpage::Corlimarpage(const PageContext& context, GameLauncher& launcher)
-    : PropertyPage(IDD_PRESET_ORLIMAR), context_(context), launcher_(launcher) {}
+    : PresetPage(IDD_PRESET_ORLIMAR, context, launcher) {}
 
 BOOL Corlimarpage::OnInit() {
     StyleButton(benchmark_, IDC_ORLIMAR_BENCHMARK, Handle(),
@@ -53,12 +58,11 @@ BOOL Corlimarpage::OnInit() {
     RadioGroup(Handle(), IDC_ORLIMAR_BOTMATCH, IDC_ORLIMAR_FLYBY)
         .Check(kOrlimarDefaultMode == OrlimarMode::kFlyby ? IDC_ORLIMAR_FLYBY
                                                           : IDC_ORLIMAR_BOTMATCH);
-    const ComboBox detail(Handle(), IDC_ORLIMAR_DETAIL);
-    detail.ResetContent();
+    std::vector<const char*> detailNames;
     for (const DetailLevel& level : kOrlimarDetailLevels) {
-        detail.AddString(level.name);
+        detailNames.push_back(level.name);
     }
-    detail.SetSelection(kOrlimarDefaultDetail);
+    FillCombo(ComboBox(Handle(), IDC_ORLIMAR_DETAIL), detailNames, kOrlimarDefaultDetail);
     FillCombo(ComboBox(Handle(), IDC_ORLIMAR_RESOLUTION), kOrlimarResolutions,
               kOrlimarDefaultResolution);
     return TRUE;
@@ -68,13 +72,11 @@ bool Corlimarpage::OnCommand(int id, int code, HWND control) {
     if (id == IDC_ORLIMAR_BENCHMARK && code == BN_CLICKED) {
         const OrlimarMode mode =
             IsItemChecked(IDC_ORLIMAR_BOTMATCH) ? OrlimarMode::kBotmatch : OrlimarMode::kFlyby;
-        RunPresetSequence(context_, launcher_,
-                          OrlimarRunLines(context_.state.gameFolder, mode,
-                                          ComboBox(Handle(), IDC_ORLIMAR_DETAIL).Selection(),
-                                          ComboBox(Handle(), IDC_ORLIMAR_RESOLUTION).Selection()));
+        Run(OrlimarRunLines(GameFolder(), mode, ComboBox(Handle(), IDC_ORLIMAR_DETAIL).Selection(),
+                            ComboBox(Handle(), IDC_ORLIMAR_RESOLUTION).Selection()));
         return true;
     }
-    return PropertyPage::OnCommand(id, code, control);
+    return PresetPage::OnCommand(id, code, control);
 }
 
 }  // namespace tarvik

@@ -1,6 +1,9 @@
 #pragma once
 // The fixed benchmarks of the Standard tab, a page each: the page reads its choices, forms the
 // preset's lines and runs them one after another.
+#include <string>
+#include <vector>
+
 #include "app/app_state.h"
 #include "base/win32/property_page.h"
 #include "bench/game_launcher.h"
@@ -8,8 +11,23 @@
 
 namespace tarvik {
 
+// What every preset page has: the shared state and the launcher its runs go through.
+class PresetPage : public PropertyPage {
+  protected:
+    PresetPage(int templateId, const PageContext& context, GameLauncher& launcher)
+        : PropertyPage(templateId), context_(context), launcher_(launcher) {}
+
+    const std::string& GameFolder() const { return context_.state.gameFolder; }
+    // Runs the lines one after another, then the closing steps.
+    void Run(const std::vector<std::string>& lines);
+
+  private:
+    PageContext context_;
+    GameLauncher& launcher_;
+};
+
 // The game maker's standard benchmark at the chosen resolution.
-class Cepicpage : public PropertyPage {
+class Cepicpage : public PresetPage {
   public:
     Cepicpage(const PageContext& context, GameLauncher& launcher);
 
@@ -21,13 +39,11 @@ class Cepicpage : public PropertyPage {
     bool OnCommand(int id, int code, HWND control) override;
 
   private:
-    PageContext context_;
-    GameLauncher& launcher_;
     CButtonST start_;
 };
 
 // A flyby or botmatch benchmark with a choice of detail and resolution.
-class Corlimarpage : public PropertyPage {
+class Corlimarpage : public PresetPage {
   public:
     Corlimarpage(const PageContext& context, GameLauncher& launcher);
 
@@ -36,8 +52,6 @@ class Corlimarpage : public PropertyPage {
     bool OnCommand(int id, int code, HWND control) override;
 
   private:
-    PageContext context_;
-    GameLauncher& launcher_;
     CButtonST benchmark_;
 };
 
