@@ -22,8 +22,9 @@ void FillCombo(const ComboBox& combo, const List& texts, int selected) {
 }
 }  // namespace
 
-void PresetPage::Run(const std::vector<std::string>& lines) {
-    RunPresetSequence(context_, launcher_, lines);
+void PresetPage::Run(const std::vector<std::string>& lines,
+                     const std::function<void()>& afterRuns) {
+    RunPresetSequence(context_, launcher_, lines, afterRuns);
 }
 
 Cepicpage::Cepicpage(const PageContext& context, GameLauncher& launcher)
@@ -77,6 +78,56 @@ bool Corlimarpage::OnCommand(int id, int code, HWND control) {
         return true;
     }
     return PresetPage::OnCommand(id, code, control);
+}
+
+Czandorpage::Czandorpage(const PageContext& context, GameLauncher& launcher)
+    : PresetPage(IDD_PRESET_ZANDOR, context, launcher), site_(context.prompt) {}
+
+BOOL Czandorpage::OnInit() {
+    StyleButton(high_, IDC_ZANDOR_HIGH, Handle(),
+                BenchmarkButtonLook(IDI_BENCHMARK, "Run Zandor High Detail Benchmark"));
+    StyleButton(low_, IDC_ZANDOR_LOW, Handle(),
+                BenchmarkButtonLook(IDI_BENCHMARK, "Run Zandor Low Detail Benchmark"));
+    StyleButton(cpu_, IDC_ZANDOR_CPU, Handle(),
+                BenchmarkButtonLook(IDI_BENCHMARK, "Run Zandor Cpu Benchmark"));
+    FillCombo(ComboBox(Handle(), IDC_ZANDOR_RESOLUTION), kZandorResolutions, 0);
+    site_.SetFallbackCursor(GetModuleHandleA(nullptr), IDC_HAND_CURSOR);
+    site_.SubclassDlgItem(IDC_ZANDOR_LINK, Handle());
+    return TRUE;
+}
+
+void Czandorpage::OnSetActive() {
+    site_.SetURL(kSiteAddress);
+}
+
+bool Czandorpage::OnCommand(int id, int code, HWND control) {
+    if (code == BN_CLICKED) {
+        switch (id) {
+            case IDC_ZANDOR_HIGH:
+                RunVariant(DetailVariant::High);
+                return true;
+            case IDC_ZANDOR_LOW:
+                RunVariant(DetailVariant::Low);
+                return true;
+            case IDC_ZANDOR_CPU:
+                RunVariant(DetailVariant::Cpu);
+                return true;
+            default:
+                break;
+        }
+    }
+    return PresetPage::OnCommand(id, code, control);
+}
+
+void Czandorpage::RunVariant(DetailVariant variant) {
+    const DetailIniResult made = MakeDetailIni(GameFolder(), variant);
+    if (made != DetailIniResult::Made) {
+        UserPrompt().Show(DetailIniFailureMessage(made), kDetailIniCaption);
+        return;
+    }
+    const int resolution = ComboBox(Handle(), IDC_ZANDOR_RESOLUTION).Selection();
+    Run(DetailCommandLines(GameFolder(), variant, resolution),
+        [this, variant] { RemoveDetailIni(GameFolder(), variant); });
 }
 
 }  // namespace tarvik

@@ -1,13 +1,16 @@
 #pragma once
 // The fixed benchmarks of the Standard tab, a page each: the page reads its choices, forms the
 // preset's lines and runs them one after another.
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/app_state.h"
 #include "base/win32/property_page.h"
+#include "bench/detail_ini.h"
 #include "bench/game_launcher.h"
 #include "widgets/win32/button_st.h"
+#include "widgets/win32/hyperlink.h"
 
 namespace tarvik {
 
@@ -18,8 +21,9 @@ class PresetPage : public PropertyPage {
         : PropertyPage(templateId), context_(context), launcher_(launcher) {}
 
     const std::string& GameFolder() const { return context_.state.gameFolder; }
-    // Runs the lines one after another, then the closing steps.
-    void Run(const std::vector<std::string>& lines);
+    // Runs the lines one after another, then afterRuns, then the closing steps.
+    void Run(const std::vector<std::string>& lines, const std::function<void()>& afterRuns = {});
+    Prompt& UserPrompt() const { return context_.prompt; }
 
   private:
     PageContext context_;
@@ -53,6 +57,28 @@ class Corlimarpage : public PresetPage {
 
   private:
     CButtonST benchmark_;
+};
+
+// A review site's benchmark in three variants, each run with a system ini made for the press.
+class Czandorpage : public PresetPage {
+  public:
+    Czandorpage(const PageContext& context, GameLauncher& launcher);
+
+    // Where the "Zandor Benchmarker." link leads.
+    static constexpr const char* kSiteAddress = "http://www.zandor.net/";
+
+  protected:
+    BOOL OnInit() override;
+    void OnSetActive() override;
+    bool OnCommand(int id, int code, HWND control) override;
+
+  private:
+    void RunVariant(DetailVariant variant);
+
+    CButtonST high_;
+    CButtonST low_;
+    CButtonST cpu_;
+    CHyperLink site_;
 };
 
 }  // namespace tarvik

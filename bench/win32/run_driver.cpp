@@ -37,9 +37,13 @@ void FinishSequence(const PageContext& context, int runCount, bool onlyCurrentRe
 }
 
 void RunPresetSequence(const PageContext& context, GameLauncher& launcher,
-                       const std::vector<std::string>& lines) {
+                       const std::vector<std::string>& lines,
+                       const std::function<void()>& afterRuns) {
     for (const std::string& line : lines) {
         launcher.RunAndWait(line);
+    }
+    if (afterRuns) {
+        afterRuns();
     }
     FinishSequence(context, static_cast<int>(lines.size()), context.state.onlyCurrentBenchmark);
 }

@@ -24,10 +24,12 @@ bool RunGameAndWait(const std::string& commandLine, Prompt& prompt,
 // option says so, "Finished Benchmarking", then the Results page.
 void FinishSequence(const PageContext& context, int runCount, bool onlyCurrentResults);
 
-// Runs every line in order (a line that cannot start is told and the next one follows), then the
-// closing steps, with only this preset's results when the Standard tab's option says so.
+// Runs every line in order (a line that cannot start is told and the next one follows), then
+// afterRuns, then the closing steps, with only this preset's results when the Standard tab's
+// option says so.
 void RunPresetSequence(const PageContext& context, GameLauncher& launcher,
-                       const std::vector<std::string>& lines);
+                       const std::vector<std::string>& lines,
+                       const std::function<void()>& afterRuns = {});
 
 class WindowsGameLauncher : public GameLauncher {
   public:

@@ -22,6 +22,7 @@ BOOL Cstandbench::OnInit() {
     pages_.push_back(std::make_unique<Cepicpage>(context_, launcher_));
     if (!context_.state.isDemo) {
         pages_.push_back(std::make_unique<Corlimarpage>(context_, launcher_));
+        pages_.push_back(std::make_unique<Czandorpage>(context_, launcher_));
     }
     std::vector<PropertyPage*> pages;
     for (const auto& page : pages_) {

@@ -5,13 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/win32/controls.h"
 #include "res/resource_ids.h"
 #include "tests/common/recording_launcher.h"
+#include "tests/common/temp_game_folder.h"
 #include "tests/win32/support/page_host.h"
 
 namespace tarvik {
@@ -20,13 +25,16 @@ namespace {
 constexpr char kGame[] = R"(C:\Games\UT2003)";
 
 struct OpenedStandardTab : OpenedPage<Cstandbench> {
-    OpenedStandardTab(HWND host, bool demo, bool onlyCurrent) {
-        state.gameFolder = kGame;
+    // Runs go to the recording launcher unless the test brings its own.
+    OpenedStandardTab(HWND host, bool demo, bool onlyCurrent, const std::string& game = kGame,
+                      GameLauncher* runs = nullptr) {
+        state.gameFolder = game;
         state.isDemo = demo;
         state.onlyCurrentBenchmark = onlyCurrent;
         state.settings.maxResults = 16;
-        Open(host, [this](const PageContext& context) {
-            return std::make_unique<Cstandbench>(context, launcher);
+        GameLauncher& launcherUsed = runs != nullptr ? *runs : launcher;
+        Open(host, [&launcherUsed](const PageContext& context) {
+            return std::make_unique<Cstandbench>(context, launcherUsed);
         });
     }
 
@@ -61,6 +69,56 @@ struct OpenedStandardTab : OpenedPage<Cstandbench> {
     RecordingLauncher launcher;
 };
 
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Reads the generated ini at each start of the game, as the game would.
+class IniReadingLauncher : public GameLauncher {
+  public:
+    explicit IniReadingLauncher(std::string iniPath) : iniPath_(std::move(iniPath)) {}
+    bool RunAndWait(const std::string& commandLine) override {
+        lines.push_back(commandLine);
+        iniSeen.push_back(FileText(iniPath_));
+        return true;
+    }
+
+    std::vector<std::string> lines;
+    std::vector<std::string> iniSeen;
+
+  private:
+    std::string iniPath_;
+};
+
+constexpr char kMaxDetail[] =
+    "[WinDrv.WindowsClient]\r\nMinDesiredFrameRate=35.0\r\nTextureMaxLOD=0.0\r\n"
+    "TextureMinLOD=0.0\r\n";
+constexpr char kMinDetail[] =
+    "[WinDrv.WindowsClient]\r\nScreenFlashes=True\r\n[D3DDrv.D3DRenderDevice]\r\n"
+    "UseHardwareTL=True\r\n";
+
+// The Zandor page of a full game whose Stuff folder holds the two detail sources.
+struct OpenedZandorPage {
+    explicit OpenedZandorPage(HWND host)
+        : launcher(game.FolderPath(GameSubfolder::Stuff) + "\\OrlimarDetailHigh.ini") {
+        maxDetail = game.WriteFile(GameSubfolder::Stuff, "MaxDetail.ini", kMaxDetail);
+        minDetail = game.WriteFile(GameSubfolder::Stuff, "MinDetail.ini", kMinDetail);
+        tab = std::make_unique<OpenedStandardTab>(host, false, true, game.Path(), &launcher);
+        page = tab->Preset(2);
+    }
+    std::string Generated(const char* name) const {
+        return game.FolderPath(GameSubfolder::Stuff) + "\\" + name;
+    }
+
+    TempGameFolder game{GameSubfolder::Stuff};
+    std::string maxDetail;
+    std::string minDetail;
+    IniReadingLauncher launcher;
+    std::unique_ptr<OpenedStandardTab> tab;
+    HWND page = nullptr;
+};
+
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
            text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -70,7 +128,8 @@ class StandardTab : public HostWindowSuite {};
 
 TEST_F(StandardTab, FullGameOffersEveryPresetAndTheDemoOnlyEpic) {
     const OpenedStandardTab full(Host(), false, true);
-    EXPECT_EQ(full.PresetNames(), (std::vector<std::string>{"Epic Games", "Orlimar"}));
+    EXPECT_EQ(full.PresetNames(),
+              (std::vector<std::string>{"Epic Games", "Orlimar", "Zandor Compatible"}));
     EXPECT_TRUE(full.page->IsItemChecked(IDC_STANDARD_ONLY_CURRENT));
 
     const OpenedStandardTab demo(Host(), true, false);
@@ -144,6 +203,64 @@ TEST_F(StandardTab, OrlimarDefaultsAndAChoiceOfModeDetailAndResolution) {
     }
     EXPECT_EQ(tab.state.settings.maxResults, 16) << "left alone with the option off";
     EXPECT_EQ(tab.prompt.messages.size(), 1u);
+}
+
+TEST_F(StandardTab, ZandorHighRunsWithItsOwnIniWhichIsGoneAfterwards) {
+    const OpenedZandorPage zandor(Host());
+    const ComboBox resolution(zandor.page, IDC_ZANDOR_RESOLUTION);
+    EXPECT_EQ(resolution.Count(), 3);
+    EXPECT_EQ(resolution.Text(resolution.Selection()), "1024x768");
+    resolution.SetSelection(1);
+    zandor.tab->Press(zandor.page, IDC_ZANDOR_HIGH);
+
+    const auto& lines = zandor.launcher.lines;
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_NE(lines[0].find(" dm-antalus?"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[6].find(" dm-asbestos?"), std::string::npos) << lines[6];
+    for (const std::string& line : lines) {
+        EXPECT_TRUE(EndsWith(line, R"( ini=..\Benchmark\Stuff\OrlimarDetailHigh.ini)"
+                                   R"( userini=..\Benchmark\Stuff\MaxDetailUser.ini -1280x1024)"))
+            << line;
+    }
+    for (const std::string& seen : zandor.launcher.iniSeen) {
+        EXPECT_NE(seen.find("TextureMaxLOD=-0.8"), std::string::npos) << seen;
+        EXPECT_NE(seen.find("[D3DDrv.D3DRenderDevice]"), std::string::npos) << seen;
+    }
+    EXPECT_FALSE(std::filesystem::exists(zandor.Generated("OrlimarDetailHigh.ini")));
+    EXPECT_EQ(FileText(zandor.maxDetail), kMaxDetail) << "the source stays as it was";
+    EXPECT_EQ(zandor.tab->state.settings.maxResults, 7);
+    ASSERT_EQ(zandor.tab->prompt.messages.size(), 1u);
+    EXPECT_EQ(zandor.tab->prompt.messages[0].text, "Finished Benchmarking");
+    EXPECT_EQ(zandor.tab->pages.asked, std::vector<int>{kPageResults});
+}
+
+TEST_F(StandardTab, ZandorCpuTestIgnoresTheResolutionChoice) {
+    const OpenedZandorPage zandor(Host());
+    ComboBox(zandor.page, IDC_ZANDOR_RESOLUTION).SetSelection(2);
+    zandor.tab->Press(zandor.page, IDC_ZANDOR_CPU);
+
+    ASSERT_EQ(zandor.launcher.lines.size(), 1u);
+    EXPECT_NE(zandor.launcher.lines[0].find(" dm-inferno?"), std::string::npos);
+    EXPECT_TRUE(EndsWith(zandor.launcher.lines[0],
+                         R"(\OrlimarDetailCpu.ini userini=..\Benchmark\Stuff\MinDetailUser.ini)"
+                         R"( -640x480)"))
+        << zandor.launcher.lines[0];
+    EXPECT_FALSE(std::filesystem::exists(zandor.Generated("OrlimarDetailCpu.ini")));
+    EXPECT_EQ(FileText(zandor.minDetail), kMinDetail);
+    EXPECT_EQ(zandor.tab->state.settings.maxResults, 1);
+}
+
+TEST_F(StandardTab, ZandorWithoutItsSourceSaysSoAndRunsNothing) {
+    const OpenedZandorPage zandor(Host());
+    std::filesystem::remove(zandor.minDetail);
+    zandor.tab->Press(zandor.page, IDC_ZANDOR_LOW);
+
+    EXPECT_TRUE(zandor.launcher.lines.empty());
+    ASSERT_EQ(zandor.tab->prompt.messages.size(), 1u);
+    EXPECT_EQ(zandor.tab->prompt.messages[0].text, "Can't create custom detail ini");
+    EXPECT_EQ(zandor.tab->prompt.messages[0].caption, "!");
+    EXPECT_TRUE(zandor.tab->pages.asked.empty());
+    EXPECT_EQ(zandor.tab->state.settings.maxResults, 16);
 }
 
 }  // namespace
