@@ -11,6 +11,9 @@ inline constexpr const char* kTimeScaleVariable = "UT2003SIM_TIME_SCALE";
 inline constexpr const char* kFailVariable = "UT2003SIM_FAIL";
 // A file to log every command line to, instead of "<game>\System\ut2003sim.log".
 inline constexpr const char* kLogVariable = "UT2003SIM_LOG";
+// A folder to keep a copy of each run's ini files in, as "run-N-system.ini" and "run-N-user.ini":
+// tests see what a run was given even when the program deletes the files afterwards.
+inline constexpr const char* kIniCopyVariable = "UT2003SIM_INI_COPIES";
 // "name|mhz": the processor and clock to write instead of the measured ones.
 inline constexpr const char* kProcessorVariable = "UT2003SIM_CPU";
 

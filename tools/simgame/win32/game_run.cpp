@@ -149,6 +149,15 @@ bool WriteResultFile(const std::string& csvFolder, const std::string& bytes, std
     return true;
 }
 
+void KeepIniCopies(const std::string& folder, int runNumber, const std::string& systemIni,
+                   const std::string& userIni, GameLog* log) {
+    const std::string stem = Format("%s\\run-%d-", folder.c_str(), runNumber);
+    if (!MakeFolders(folder) || !WriteWholeFile(stem + "system.ini", systemIni) ||
+        !WriteWholeFile(stem + "user.ini", userIni)) {
+        log->Note(WithLastError("Can't keep the ini files in " + folder));
+    }
+}
+
 std::string ModeText(const ParsedCommandLine& line) {
     return line.mode == GameMode::Flyby ? std::string("flyby")
                                         : Format("botmatch, %d bots", line.botCount);
@@ -208,6 +217,9 @@ int RunSimulatedGame(const std::string& commandLine) {
     std::string userIniText;
     ReadWholeFile(files.systemIni, &systemIniText);
     ReadWholeFile(files.userIni, &userIniText);
+    if (const auto copies = EnvironmentValue(kIniCopyVariable)) {
+        KeepIniCopies(*copies, runNumber, systemIniText, userIniText, &log);
+    }
     const std::vector<Subframe> frames = SimulateRun(
         setup, line.argumentText, RunSeed(line.argumentText, systemIniText, userIniText));
 

@@ -5,9 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
+#include "base/format.h"
 #include "base/win32/handles.h"
 #include "bench/command_lines.h"
+#include "bench/detail_ini.h"
+#include "bench/presets.h"
 #include "results/csv_parser.h"
 #include "results/list_order.h"
 #include "sysinfo/crc32.h"
@@ -247,6 +252,53 @@ TEST_F(SimulatedGame, FailureSwitchesFailAsAGameCan) {
 
     ScopedVariable bad("UT2003SIM_FAIL", "sometimes");
     EXPECT_EQ(Run(arguments).exitCode, 1u);
+}
+
+// Every preset's lines, each run given the ini files the front-end hands it; the Zandor runs
+// while their generated file exists, as the front-end runs them.
+TEST_F(SimulatedGame, AcceptsEveryPresetLineAndKeepsTheIniFilesItWasGiven) {
+    const std::string copies = Path("IniCopies");
+    ScopedVariable keep("UT2003SIM_INI_COPIES", copies.c_str());
+    std::vector<std::string> lines = EpicRunLines(game_, 3);
+    for (const auto& more : {OrlimarRunLines(game_, OrlimarMode::kFlyby, 1, 4),
+                             OrlimarRunLines(game_, OrlimarMode::kBotmatch, 2, 0)}) {
+        lines.insert(lines.end(), more.begin(), more.end());
+    }
+    for (const std::string& line : lines) {
+        const Finished finished = Run(ArgumentsOf(line));
+        ASSERT_TRUE(finished.ended && finished.exitCode == 0) << line;
+    }
+    std::size_t runs = lines.size();
+    for (const DetailVariant variant :
+         {DetailVariant::High, DetailVariant::Low, DetailVariant::Cpu}) {
+        ASSERT_EQ(MakeDetailIni(game_, variant), DetailIniResult::Made);
+        for (const std::string& line : DetailCommandLines(game_, variant, 1)) {
+            const Finished finished = Run(ArgumentsOf(line));
+            ASSERT_TRUE(finished.ended && finished.exitCode == 0) << line;
+            ++runs;
+        }
+        RemoveDetailIni(game_, variant);
+    }
+    EXPECT_EQ(Csvs().size(), runs);
+    EXPECT_EQ(LoggedRuns(), static_cast<long>(runs));
+
+    // Run 1 is Epic's (MaxDetail), 12 the first Orlimar botmatch (the player's own ini), 18 the
+    // first Zandor High run (its generated copy).
+    const struct {
+        int run;
+        const char* givenLike;
+    } kept[] = {{1, "Benchmark\\Stuff\\MaxDetail.ini"}, {12, "System\\UT2003.ini"}};
+    for (const auto& k : kept) {
+        std::string copy;
+        std::string original;
+        ASSERT_TRUE(ReadWholeFile(Format("%s\\run-%d-system.ini", copies.c_str(), k.run), &copy));
+        ASSERT_TRUE(ReadWholeFile(Path(k.givenLike), &original));
+        EXPECT_TRUE(copy == original) << "run " << k.run;
+    }
+    std::string zandorHigh;
+    ASSERT_TRUE(ReadWholeFile(copies + "\\run-18-system.ini", &zandorHigh));
+    EXPECT_NE(zandorHigh.find("TextureMaxLOD=-0.8"), std::string::npos);
+    EXPECT_NE(zandorHigh.find("UseTripleBuffering=True"), std::string::npos);
 }
 
 TEST_F(SimulatedGame, HangsUntilKilled) {
