@@ -23,7 +23,6 @@
 namespace tarvik::e2e {
 namespace {
 
-constexpr Milliseconds kEndTimeout{10000};
 constexpr Milliseconds kGameStartTimeout{20000};
 
 const char* const kCaption = "Tarvik !";
@@ -34,8 +33,6 @@ const char* const kDemoText =
     "You cannot run this with the demo version, please go to the standard or custom tab.";
 const char* const kAntalusText = "DM-Antalus has been modified, the benchmark cannot continue.";
 const char* const kAsbestosText = "DM-Asbestos has been modified, the benchmark cannot continue.";
-
-using Environment = std::vector<std::pair<std::string, std::string>>;
 
 std::string SystemIniPath(const std::string& game) {
     return JoinPath(game, "Benchmark\\Stuff\\CustomMaxSystem.ini");
@@ -54,55 +51,13 @@ std::string UserIniPath(const std::string& game) {
 }
 
 // tarvik.exe started against the installed game, its main window on the Main tab.
-struct Session {
-    TarvikProcess tarvik;
-    HWND main = nullptr;
-    RemoteTabSet tabs;
-
-    ::testing::AssertionResult Start(const Environment& environment) {
-        ProcessOptions options;
-        options.environment = environment;
-        auto started = tarvik.Start(options);
-        if (!started) {
-            return started;
-        }
-        auto shown = WaitForMainWindow(tarvik, &main);
-        if (!shown) {
-            return shown;
-        }
-        return RemoteTabSet::Find(main, &tabs);
-    }
-
+struct Session : TarvikSession {
     ::testing::AssertionResult PressBenchmark() const {
         if (tabs.CurrentIndex() != kPageMain) {
             return ::testing::AssertionFailure() << "expected the Main tab to be shown, but page "
                                                  << tabs.CurrentIndex() << " is";
         }
         return ClickButton(tabs.CurrentPage(), IDC_MAIN_BENCHMARK);
-    }
-
-    // Answers one message box and waits until it has gone, so that the next one is not mistaken
-    // for it.
-    ::testing::AssertionResult Answer(const std::string& text, const std::string& caption,
-                                      Milliseconds timeout = kDefaultTimeout) const {
-        MessageBoxInfo box;
-        auto shown = WaitForMessageBox(tarvik, &box, timeout);
-        if (!shown) {
-            return shown << " (expected \"" << text << "\", caption \"" << caption << "\")";
-        }
-        if (box.text != text || box.caption != caption) {
-            return ::testing::AssertionFailure()
-                   << "expected the message \"" << text << "\" with caption \"" << caption
-                   << "\", but the message box says \"" << box.text << "\" with caption \""
-                   << box.caption << "\"";
-        }
-        auto pressed = PressMessageBoxButton(box, IDOK);
-        if (!pressed) {
-            return pressed;
-        }
-        return WaitForWindowGone(
-            tarvik, [&](const WindowInfo& window) { return window.hwnd == box.hwnd; },
-            "the message box \"" + text + "\"");
     }
 
     // No message box within a short while, and the main window still answers and switches pages.
@@ -123,14 +78,6 @@ struct Session {
             }
         }
         return ::testing::AssertionSuccess();
-    }
-
-    ::testing::AssertionResult Exit() const {
-        auto clicked = ClickButton(main, IDC_EXIT);
-        if (!clicked) {
-            return clicked;
-        }
-        return tarvik.WaitForExitCode(0, kEndTimeout);
     }
 };
 

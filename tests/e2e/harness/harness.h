@@ -6,6 +6,7 @@
 #include "tests/e2e/harness/paths.h"
 #include "tests/e2e/harness/registry.h"
 #include "tests/e2e/harness/screenshot.h"
+#include "tests/e2e/harness/session.h"
 #include "tests/e2e/harness/tab_set.h"
 #include "tests/e2e/harness/tarvik_process.h"
 #include "tests/e2e/harness/timing.h"
