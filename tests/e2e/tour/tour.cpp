@@ -174,6 +174,40 @@ void ShowPresetPages(HWND main, const RemoteTabSet& tabs, const std::string& tab
     Check(presets.SelectPage(0), "back to the first preset page");
 }
 
+// Opens the program information from the About tab, shot as "<tab shot>-box", and closes it.
+void ShowAboutBox(const TarvikProcess& tarvik, const RemoteTabSet& tabs,
+                  const std::string& tabShot) {
+    const auto isBox = [](const WindowInfo& window) { return window.title == "About Tarvik"; };
+    HWND box = nullptr;
+    if (Check(ClickButton(tabs.CurrentPage(), IDC_ABOUT_INFO), "pressing Tarvik info") &&
+        Check(WaitForWindow(tarvik, isBox, "the About box", &box), "waiting for the About box")) {
+        Settle(box);
+        SaveScreenshot(box, tabShot + "-box");
+        Check(ClickButton(box, IDOK), "closing the About box");
+        Check(WaitForWindowGone(tarvik, isBox, "the About box"), "waiting for the box to close");
+    }
+}
+
+// Runs the Epic preset from the Standard tab and answers its closing message.
+bool RunEpicPreset(const TarvikProcess& tarvik, const RemoteTabSet& tabs, Shots& shots) {
+    RemoteTabSet presets;
+    if (!Check(tabs.SelectPage(kPageStandard), "switching to the Standard tab") ||
+        !Check(RemoteTabSet::Find(tabs.CurrentPage(), &presets), "finding the preset pages") ||
+        !Check(presets.SelectPage(0), "showing the Epic page") ||
+        !Check(ClickButton(presets.CurrentPage(), IDC_EPIC_START), "pressing Start")) {
+        return false;
+    }
+    MessageBoxInfo box;
+    if (!Check(WaitForMessageBox(tarvik, &box, BenchmarkTimeout()), "waiting for the preset")) {
+        return false;
+    }
+    shots.Take(box.hwnd, "preset-message");
+    std::printf("tour: the preset ended with \"%s\"\n", box.text.c_str());
+    return Check(PressMessageBoxButton(box, IDOK), "answering the preset's message") &&
+           WaitUntil([&] { return tabs.CurrentIndex() == kPageResults; }) &&
+           box.text == "Finished Benchmarking";
+}
+
 int Tour() {
     TarvikProcess tarvik;
     if (!Check(tarvik.Start(), "starting tarvik.exe")) {
@@ -206,10 +240,13 @@ int Tour() {
         SaveScreenshot(main, name);
         if (index == kPageStandard) {
             ShowPresetPages(main, tabs, name);
+        } else if (index == kPageAbout) {
+            ShowAboutBox(tarvik, tabs, name);
         }
     }
     Shots shots(static_cast<int>(names.size()) + 2);
     const bool benchmarked =
+        RunEpicPreset(tarvik, tabs, shots) && FollowResults(tarvik, main, shots) &&
         RunStandardBenchmark(tarvik, tabs, shots) && FollowResults(tarvik, main, shots);
     const bool ended = Check(ClickButton(main, IDC_EXIT), "pressing Exit") &&
                        Check(tarvik.WaitForExit(), "waiting for Tarvik to end");
