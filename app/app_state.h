@@ -30,6 +30,8 @@ struct AppState {
     ResultSettings settings;
     bool onlyCurrentBenchmark = true;  // Standard tab: show only the presets' own results
     bool customOnlyCurrent = false;    // Custom tab: show only the script's own results
+    // The run time the script editor's "Seconds" dialog offers next; kept between openings.
+    std::string pendingRunTime = "77";
     // Set by the CSV manager: the next load reads exactly these names.
     bool loadSelectedFlag = false;
     std::vector<std::string> selectedCsvFiles;

@@ -1,6 +1,6 @@
 #pragma once
 // A FileChooser for tests: records every question and answers from a script (cancel when the
-// script is empty).
+// script is empty). Open and save questions share the script, in the order they are asked.
 #include <deque>
 #include <optional>
 #include <string>
@@ -12,8 +12,21 @@ namespace tarvik {
 
 class ScriptedFileChooser : public FileChooser {
   public:
-    std::optional<std::string> ChooseSaveFile(const SaveFileQuestion& question) override {
+    std::optional<std::string> ChooseSaveFile(const FileQuestion& question) override {
         questions.push_back(question);
+        return NextAnswer();
+    }
+    std::optional<std::string> ChooseOpenFile(const FileQuestion& question) override {
+        openQuestions.push_back(question);
+        return NextAnswer();
+    }
+
+    std::vector<FileQuestion> questions;  // save questions
+    std::vector<FileQuestion> openQuestions;
+    std::deque<std::optional<std::string>> answers;
+
+  private:
+    std::optional<std::string> NextAnswer() {
         if (answers.empty()) {
             return std::nullopt;
         }
@@ -21,9 +34,6 @@ class ScriptedFileChooser : public FileChooser {
         answers.pop_front();
         return answer;
     }
-
-    std::vector<SaveFileQuestion> questions;
-    std::deque<std::optional<std::string>> answers;
 };
 
 }  // namespace tarvik

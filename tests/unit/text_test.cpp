@@ -1,5 +1,7 @@
 #include "base/text.h"
 
+#include "base/file_chooser.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -79,6 +81,12 @@ TEST(Text, CaseFoldsOnlyAsciiLetters) {
         EXPECT_EQ(EqualsIgnoringAsciiCase(c.a, c.b), c.equal) << c.a << " / " << c.b;
         EXPECT_EQ(EqualsIgnoringAsciiCase(c.b, c.a), c.equal) << c.b << " / " << c.a;
     }
+}
+
+TEST(FilterFromBars, EveryBarBecomesTheNulWindowsSeparatesWith) {
+    EXPECT_EQ(FilterFromBars("Tarvik Script (*.tvx) |*.tvx||"),
+              std::string("Tarvik Script (*.tvx) \0*.tvx\0\0", 30));
+    EXPECT_EQ(FilterFromBars(""), "");
 }
 
 }  // namespace
