@@ -77,6 +77,9 @@ bool Dialog::OnEraseBackground(HDC) {
 bool Dialog::OnHitTest(POINT, LRESULT&) {
     return false;
 }
+bool Dialog::OnSetCursor(HWND, int, UINT) {
+    return false;
+}
 HBRUSH Dialog::OnControlColor(HDC, HWND, int) {
     return nullptr;
 }
@@ -118,6 +121,12 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCHITTEST: {
             LRESULT hit = 0;
             return OnHitTest(PointFromParam(lParam), hit) ? Answer(hwnd_, hit) : FALSE;
+        }
+        case WM_SETCURSOR: {
+            const CursorQuery query = CursorQueryFromParams(wParam, lParam);
+            return OnSetCursor(query.window, query.hitTest, query.mouseMessage)
+                       ? Answer(hwnd_, TRUE)
+                       : FALSE;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

@@ -49,6 +49,9 @@ class Dialog {
     virtual bool OnEraseBackground(HDC dc);
     // Returns true and sets hit when the handler decides the hit test.
     virtual bool OnHitTest(POINT screen, LRESULT& hit);
+    // The pointer moved over `window` (the dialog or one of its children); true when the
+    // handler has set the cursor itself.
+    virtual bool OnSetCursor(HWND window, int hitTest, UINT mouseMessage);
     // Colours of a child control about to be drawn (WM_CTLCOLORSTATIC and its kin): set them on
     // `dc` and return the background brush, or null to leave the control to the system.
     virtual HBRUSH OnControlColor(HDC dc, HWND control, int controlId);

@@ -15,4 +15,16 @@ inline SIZE SizeFromParam(LPARAM param) {
     return SIZE{LOWORD(param), HIWORD(param)};
 }
 
+// WM_SETCURSOR: the window under the pointer, the hit-test code (negative for HTERROR and
+// HTTRANSPARENT) and the mouse message that caused it.
+struct CursorQuery {
+    HWND window;
+    int hitTest;
+    UINT mouseMessage;
+};
+inline CursorQuery CursorQueryFromParams(WPARAM wParam, LPARAM lParam) {
+    return CursorQuery{reinterpret_cast<HWND>(wParam), static_cast<short>(LOWORD(lParam)),
+                       HIWORD(lParam)};
+}
+
 }  // namespace tarvik

@@ -8,6 +8,7 @@
 #include "base/win32/message_params.h"
 #include "base/win32/tooltip.h"
 #include "widgets/hyperlink_text.h"
+#include "widgets/win32/hand_cursor.h"
 
 namespace tarvik {
 
@@ -20,9 +21,6 @@ constexpr UINT kHoverTimerMilliseconds = 100;
 constexpr UINT_PTR kToolId = 1;
 // Room for the longest target read back from the tooltip.
 constexpr int kTooltipTextCapacity = 2048;
-// The help viewer's own hand cursor.
-constexpr const char* kHelpViewerFile = "\\winhlp32.exe";
-constexpr int kHelpViewerHandCursor = 106;
 // Repainting on leave reaches a little below the text, where an underline hangs.
 constexpr int kLeaveRepaintMargin = 10;
 
@@ -80,23 +78,6 @@ HFONT BaseFontOf(HWND control) {
         font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     }
     return font;
-}
-
-OwnedIcon CopiedCursor(HINSTANCE module, int cursorId) {
-    HCURSOR shared = module ? LoadCursorA(module, MAKEINTRESOURCEA(cursorId)) : nullptr;
-    return OwnedIcon(shared ? CopyCursor(shared) : nullptr);
-}
-
-OwnedIcon HelpViewerCursor() {
-    char folder[MAX_PATH] = {};
-    const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return {};
-    }
-    const std::string path = std::string(folder) + kHelpViewerFile;
-    // Only its resources are wanted; none of its code runs.
-    const LoadedModule viewer(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-    return CopiedCursor(viewer.Get(), kHelpViewerHandCursor);
 }
 
 TTTOOLINFOA ToolOf(HWND control, char* text) {
@@ -216,7 +197,7 @@ void CHyperLink::LoadLinkCursor() {
     if (cursor_) {
         return;
     }
-    cursor_ = HelpViewerCursor();
+    cursor_ = HelpViewerHandCursor(HelpViewerPath());
     if (!cursor_) {
         cursor_ = CopiedCursor(fallbackCursorModule_, fallbackCursorId_);
     }
