@@ -83,6 +83,9 @@ bool Dialog::OnSetCursor(HWND, int, UINT) {
 HBRUSH Dialog::OnControlColor(HDC, HWND, int) {
     return nullptr;
 }
+
+void Dialog::OnControlScroll(HWND, int) {}
+
 bool Dialog::OnOtherMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
@@ -116,6 +119,14 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             OnTimer(wParam);
             return TRUE;
+        case WM_HSCROLL:
+            // Only a control's own scroll messages: the dialog has no scroll bar of its own.
+            if (lParam != 0) {
+                OnControlScroll(reinterpret_cast<HWND>(lParam),
+                                GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+                return TRUE;
+            }
+            return FALSE;
         case WM_ERASEBKGND:
             return OnEraseBackground(reinterpret_cast<HDC>(wParam)) ? Answer(hwnd_, TRUE) : FALSE;
         case WM_NCHITTEST: {

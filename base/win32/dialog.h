@@ -45,6 +45,8 @@ class Dialog {
     virtual bool OnCommand(int id, int code, HWND control);
     virtual bool OnNotify(const NMHDR& header, LRESULT& result);
     virtual void OnTimer(UINT_PTR id);
+    // A slider or scroll bar control moved (mouse or keyboard), horizontally.
+    virtual void OnControlScroll(HWND control, int controlId);
     // Returns true when the background was drawn.
     virtual bool OnEraseBackground(HDC dc);
     // Returns true and sets hit when the handler decides the hit test.
