@@ -26,8 +26,8 @@ constexpr Milliseconds kEndTimeout{10000};
 }
 
 ::testing::AssertionResult TarvikSession::Answer(const std::string& text,
-                                                 const std::string& caption,
-                                                 Milliseconds timeout) const {
+                                                 const std::string& caption, Milliseconds timeout,
+                                                 int button) const {
     MessageBoxInfo box;
     auto shown = WaitForMessageBox(tarvik, &box, timeout);
     if (!shown) {
@@ -39,7 +39,7 @@ constexpr Milliseconds kEndTimeout{10000};
                << "\", but the message box says \"" << box.text << "\" with caption \""
                << box.caption << "\"";
     }
-    auto pressed = PressMessageBoxButton(box, IDOK);
+    auto pressed = PressMessageBoxButton(box, button);
     if (!pressed) {
         return pressed;
     }

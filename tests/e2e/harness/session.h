@@ -26,10 +26,11 @@ struct TarvikSession {
     // window, on the Main tab.
     ::testing::AssertionResult Start(const Environment& environment);
 
-    // Answers one message box with OK and waits until it has gone, so that the next one is not
-    // mistaken for it.
+    // Answers one message box with the button and waits until it has gone, so that the next one
+    // is not mistaken for it.
     ::testing::AssertionResult Answer(const std::string& text, const std::string& caption,
-                                      Milliseconds timeout = kDefaultTimeout) const;
+                                      Milliseconds timeout = kDefaultTimeout,
+                                      int button = IDOK) const;
 
     // Presses Exit and waits for the program to end with 0.
     ::testing::AssertionResult Exit() const;
