@@ -174,17 +174,17 @@ void ShowPresetPages(HWND main, const RemoteTabSet& tabs, const std::string& tab
     Check(presets.SelectPage(0), "back to the first preset page");
 }
 
-// Opens the program information from the About tab, shot as "<tab shot>-box", and closes it.
-void ShowAboutBox(const TarvikProcess& tarvik, const RemoteTabSet& tabs,
-                  const std::string& tabShot) {
-    const auto isBox = [](const WindowInfo& window) { return window.title == "About Tarvik"; };
-    HWND box = nullptr;
-    if (Check(ClickButton(tabs.CurrentPage(), IDC_ABOUT_INFO), "pressing Tarvik info") &&
-        Check(WaitForWindow(tarvik, isBox, "the About box", &box), "waiting for the About box")) {
-        Settle(box);
-        SaveScreenshot(box, tabShot + "-box");
-        Check(ClickButton(box, IDOK), "closing the About box");
-        Check(WaitForWindowGone(tarvik, isBox, "the About box"), "waiting for the box to close");
+// Opens the dialog a page's button brings up, shot as "<tab shot>-<suffix>", and closes it.
+void ShowDialogOf(const TarvikProcess& tarvik, const RemoteTabSet& tabs, int button,
+                  const std::string& title, const std::string& shot) {
+    const auto isDialog = [&](const WindowInfo& window) { return window.title == title; };
+    HWND dialog = nullptr;
+    if (Check(ClickButton(tabs.CurrentPage(), button), "pressing the page's button") &&
+        Check(WaitForWindow(tarvik, isDialog, title, &dialog), "waiting for the dialog")) {
+        Settle(dialog);
+        SaveScreenshot(dialog, shot);
+        Check(ClickButton(dialog, IDOK), "closing the dialog");
+        Check(WaitForWindowGone(tarvik, isDialog, title), "waiting for the dialog to close");
     }
 }
 
@@ -240,8 +240,11 @@ int Tour() {
         SaveScreenshot(main, name);
         if (index == kPageStandard) {
             ShowPresetPages(main, tabs, name);
+        } else if (index == kPageSettings) {
+            ShowDialogOf(tarvik, tabs, IDC_SETTINGS_MANAGE, "Manage CSV files",
+                         std::string(name) + "-manage-files");
         } else if (index == kPageAbout) {
-            ShowAboutBox(tarvik, tabs, name);
+            ShowDialogOf(tarvik, tabs, IDC_ABOUT_INFO, "About Tarvik", std::string(name) + "-box");
         }
     }
     Shots shots(static_cast<int>(names.size()) + 2);
