@@ -53,6 +53,7 @@ TEST_F(ScriptEditor, EveryNewScriptStartsEmpty) {
     for (int opening = 0; opening < 2; ++opening) {
         auto editor = Open();
         ASSERT_NE(editor->hwnd, nullptr);
+        EXPECT_EQ(Control(editor->hwnd).Text(), "Create/Edit  Benchmark Script");
         EXPECT_EQ(editor->Lines(IDC_EDITOR_SYSTEM_LIST), (Lines{"Fast.ini", "MaxSystem.ini"}));
         EXPECT_EQ(editor->Lines(IDC_EDITOR_USER_LIST), (Lines{"Player.ini"}));
         EXPECT_EQ(editor->Lines(IDC_EDITOR_AVAILABLE),

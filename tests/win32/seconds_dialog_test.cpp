@@ -31,6 +31,7 @@ TEST_F(SecondsDialog, OffersThePendingTimeAndTakesAnyConfirmedText) {
         pending = "71";
         auto dialog = Open();
         EXPECT_EQ(dialog->Text(IDC_SECONDS_VALUE), "71");
+        EXPECT_EQ(Control(dialog->hwnd).Text(), "Seconds");
         dialog->SetText(IDC_SECONDS_VALUE, typed);
         dialog->Click(IDOK);
         EXPECT_EQ(pending, typed);
