@@ -10,6 +10,7 @@
 #include "base/win32/controls.h"
 #include "base/win32/handles.h"
 #include "res/resource_ids.h"
+#include "scripts/ini_ex.h"
 #include "scripts/script_format.h"
 
 namespace tarvik {
@@ -25,6 +26,8 @@ constexpr const char* kSaveFailed =
     "The script could not be written to \"%s\"; a file already there was left as it was.";
 constexpr const char* kPathTooLong =
     "The path \"%s\" is longer than %d characters, so a script could not use it.";
+constexpr const char* kScriptUnopenable =
+    "The script \"%s\" could not be opened, so a new script is shown instead.";
 constexpr const char* kTooManyMapsRead =
     "The script names more than %d maps: only the first %d were read, and only they are saved.";
 
@@ -132,6 +135,11 @@ void Cnew::FillAvailableMaps() {
 }
 
 void Cnew::LoadChosenScript() {
+    // Loading reads an unopenable file as an empty bot-match script; better to say so.
+    if (CIniEx probe; !probe.Open(chosenScriptPath_, false, false, true, false)) {
+        Tell(Format(kScriptUnopenable, chosenScriptPath_.c_str()));
+        return;
+    }
     const ScriptDocument document = LoadScriptForEditing(chosenScriptPath_);
     // Kept as they stand: a relative path stays relative when saved again.
     for (auto [choice, path] :

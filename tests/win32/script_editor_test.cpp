@@ -120,6 +120,20 @@ TEST_F(ScriptEditor, EditModeShowsTheScriptAndClearsTheFlag) {
     EXPECT_EQ(Messages(), Lines{});
 }
 
+TEST_F(ScriptEditor, ScriptThatCannotBeOpenedGivesANewOne) {
+    const std::string missing = StuffPath("missing.tvx");
+    editMode = true;
+    auto editor = Open(missing);
+    EXPECT_FALSE(editMode);
+    EXPECT_TRUE(editor->Checked(IDC_EDITOR_FLYBY));
+    EXPECT_EQ(editor->Text(IDC_EDITOR_BOT_COUNT), "N/A");
+    EXPECT_FALSE(editor->Enabled(IDC_EDITOR_BOTS));
+    EXPECT_TRUE(editor->dialog.Selected().Empty());
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(Messages(), (Lines{"The script \"" + missing +
+                                 "\" could not be opened, so a new script is shown instead."}));
+}
+
 TEST_F(ScriptEditor, SavingAnEditedScriptAgainKeepsItsIniValues) {
     const std::string systemIni = "..\\benchmark\\stuff\\MaxSystem.ini";
     const std::string userIni = "..\\Benchmark\\Stuff\\Player.ini";
