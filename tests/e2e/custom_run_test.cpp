@@ -44,16 +44,10 @@ struct CustomSession : TarvikSession {
             return selected;
         }
         page = tabs.CurrentPage();
-        const std::vector<std::string> names = ListBoxLines(page, IDC_CUSTOM_SCRIPTS);
-        const auto found = std::find(names.begin(), names.end(), name);
-        if (found == names.end()) {
-            return ::testing::AssertionFailure()
-                   << "the script list shows " << QuotedList(names) << ", not \"" << name << "\"";
+        auto chosen = SelectListLine(page, IDC_CUSTOM_SCRIPTS, name);
+        if (!chosen) {
+            return chosen;
         }
-        const HWND list = Control(page, IDC_CUSTOM_SCRIPTS);
-        PostMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(found - names.begin()), 0);
-        PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CUSTOM_SCRIPTS, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
         if (!WaitUntil([&] { return ControlText(page, IDC_CUSTOM_CHOSEN) == name; })) {
             return ::testing::AssertionFailure() << "choosing \"" << name << "\" shows \""
                                                  << ControlText(page, IDC_CUSTOM_CHOSEN) << "\"";
@@ -118,6 +112,48 @@ TEST(CustomRun, FlybyScriptWithAUserIniOutsideTheGameFolderRunsEachMapAtTheChose
     ASSERT_TRUE(session.Answer("Finished Benchmarking", "!", kRunTimeout));
     EXPECT_TRUE(session.ResultsShow(2));
     EXPECT_EQ(ResultFileNames(folder).size(), 4u);
+    EXPECT_TRUE(session.Exit());
+}
+
+TEST(CustomRun, ABotmatchScriptMadeInTheEditorRunsItsMapsInOrder) {
+    GameFixture game;
+    ASSERT_TRUE(game.Install(Installed::Full));
+    const std::string folder = game.GameFolder();
+    CustomSession session;
+    ASSERT_TRUE(session.Start({{"UT2003SIM_TIME_SCALE", "0"}}));
+    ASSERT_TRUE(session.tabs.SelectPage(kPageCustom));
+    ScriptRecipe recipe;
+    recipe.systemIni = "MinDetail.ini";
+    recipe.userIni = "MinDetailUser.ini";
+    recipe.botmatch = true;
+    recipe.maps = {{"DM-Inferno.ut2", "25"}, {"CTF-Face3.ut2", "40"}};
+    recipe.savePath = JoinPath(folder, "Benchmark\\Bots.tvx");
+    ASSERT_TRUE(
+        MakeScriptInEditor(session.tarvik, session.tabs.CurrentPage(), recipe, [](HWND editor) {
+            Settle(editor);
+            SaveScreenshot(editor, "script_editor");
+        }));
+
+    ASSERT_TRUE(session.ChooseScript("Bots.tvx"));
+    ASSERT_TRUE(ClickButton(session.page, IDC_CUSTOM_1280));
+    ASSERT_TRUE(ClickButton(session.page, IDC_CUSTOM_BENCHMARK));
+    ASSERT_TRUE(session.Answer("Finished Benchmarking", "!", kRunTimeout));
+    EXPECT_TRUE(session.ResultsShow(2));
+    const std::string exe = "\"" + JoinPath(folder, "System\\ut2003.exe") + "\" ";
+    const std::string rest =
+        " -exec=..\\Benchmark\\Stuff\\botmatchexec.txt -nosound "
+        "ini=..\\benchmark\\stuff\\mindetail.ini "
+        "userini=..\\benchmark\\stuff\\mindetailuser.ini -1280x1024";
+    EXPECT_EQ(GameCommandLog(folder),
+              (std::vector<std::string>{
+                  exe +
+                      "DM-Inferno.ut2?spectatoronly=true?numbots=12?quickstart=true?"
+                      "attractcam=true -benchmark -seconds=25" +
+                      rest,
+                  exe +
+                      "CTF-Face3.ut2?spectatoronly=true?numbots=12?quickstart=true?"
+                      "attractcam=true -benchmark -seconds=40" +
+                      rest}));
     EXPECT_TRUE(session.Exit());
 }
 

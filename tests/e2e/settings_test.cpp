@@ -80,29 +80,16 @@ struct SettingsSession : TarvikSession {
 
 // Highlights the name in the manager's available list and presses "Select".
 ::testing::AssertionResult PickFile(HWND manager, const std::string& name) {
-    const std::vector<std::string> available = ListBoxLines(manager, IDC_MANAGE_AVAILABLE);
-    const int picked = static_cast<int>(ListBoxLines(manager, IDC_MANAGE_PICKED).size());
-    for (std::size_t index = 0; index < available.size(); ++index) {
-        if (available[index] != name) {
-            continue;
-        }
-        const HWND list = Control(manager, IDC_MANAGE_AVAILABLE);
-        PostMessageA(list, LB_SETCURSEL, index, 0);
-        PostMessageA(manager, WM_COMMAND, MAKEWPARAM(IDC_MANAGE_AVAILABLE, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-        auto clicked = ClickButton(manager, IDC_MANAGE_SELECT);
-        if (!clicked) {
-            return clicked;
-        }
-        if (!WaitUntil([&] {
-                return static_cast<int>(ListBoxLines(manager, IDC_MANAGE_PICKED).size()) ==
-                       picked + 1;
-            })) {
-            return ::testing::AssertionFailure() << "\"" << name << "\" was not picked";
-        }
-        return ::testing::AssertionSuccess();
+    const std::size_t picked = ListBoxLines(manager, IDC_MANAGE_PICKED).size();
+    auto step = SelectListLine(manager, IDC_MANAGE_AVAILABLE, name);
+    if (step) {
+        step = ClickButton(manager, IDC_MANAGE_SELECT);
     }
-    return ::testing::AssertionFailure() << "\"" << name << "\" is not available";
+    if (step &&
+        !WaitUntil([&] { return ListBoxLines(manager, IDC_MANAGE_PICKED).size() == picked + 1; })) {
+        step = ::testing::AssertionFailure() << "\"" << name << "\" was not picked";
+    }
+    return step;
 }
 
 TEST(SettingsAndResultFiles, SubframeAndPickedFilesChangeTheResultsAndClearingEmptiesTheFolder) {

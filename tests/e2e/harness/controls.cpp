@@ -117,6 +117,35 @@ std::string ControlText(HWND dialog, int id) {
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult SelectListLine(HWND dialog, int id, const std::string& text) {
+    const HWND list = Control(dialog, id);
+    const std::vector<std::string> lines = ListBoxLines(list);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        if (lines[index] != text) {
+            continue;
+        }
+        if (!PostMessageA(list, LB_SETCURSEL, index, 0) ||
+            !PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(list))) {
+            return ::testing::AssertionFailure() << "could not post to list " << id;
+        }
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "list " << id << " has no line \"" << text << "\"; it holds " << QuotedList(lines);
+}
+
+::testing::AssertionResult SetControlText(HWND dialog, int id, const std::string& text) {
+    const HWND control = Control(dialog, id);
+    DWORD_PTR answer = 0;
+    if (!control ||
+        !SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_ABORTIFHUNG, 5000, &answer)) {
+        return ::testing::AssertionFailure() << "could not set the text of control " << id;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 bool IsChecked(HWND dialog, int id) {
     HWND button = Control(dialog, id);
     return button && AskWindow(button, BM_GETCHECK, 0, 0, BST_UNCHECKED) == BST_CHECKED;

@@ -27,6 +27,13 @@ std::string ControlText(HWND dialog, int id);
 
 bool IsChecked(HWND dialog, int id);
 
+// Highlights the list box line with exactly this text as a click would: LB_SETCURSEL, then the
+// LBN_SELCHANGE the dialog hears from a click, both posted.
+::testing::AssertionResult SelectListLine(HWND dialog, int id, const std::string& text);
+
+// Replaces an edit control's text (WM_SETTEXT, which the system carries across processes).
+::testing::AssertionResult SetControlText(HWND dialog, int id, const std::string& text);
+
 // List box lines (LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, which Wine carries across processes).
 std::vector<std::string> ListBoxLines(HWND listBox);
 std::vector<std::string> ListBoxLines(HWND dialog, int id);
