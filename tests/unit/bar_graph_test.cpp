@@ -16,7 +16,7 @@ std::unique_ptr<CGraphSeries> SeriesOf(std::initializer_list<CGraphDataSet> data
     return series;
 }
 
-TEST(CGraph, StartsWithTheDocumentedDefaults) {
+TEST(CGraph, StartsEmptyWithTicksFrom0To100By10) {
     const CGraph graph(0);
     EXPECT_EQ(graph.ChartType(), 0);
     EXPECT_FALSE(graph.TypeGiven());
