@@ -128,11 +128,11 @@ TEST(CustomRun, ABotmatchScriptMadeInTheEditorRunsItsMapsInOrder) {
     recipe.botmatch = true;
     recipe.maps = {{"DM-Inferno.ut2", "25"}, {"CTF-Face3.ut2", "40"}};
     recipe.savePath = JoinPath(folder, "Benchmark\\Bots.tvx");
-    ASSERT_TRUE(
-        MakeScriptInEditor(session.tarvik, session.tabs.CurrentPage(), recipe, [](HWND editor) {
-            Settle(editor);
-            SaveScreenshot(editor, "script_editor");
-        }));
+    ASSERT_TRUE(MakeScriptInEditor(session.tarvik, session.tabs.CurrentPage(), recipe,
+                                   [](HWND window, const std::string& what) {
+                                       Settle(window);
+                                       SaveScreenshot(window, "script_" + what);
+                                   }));
 
     ASSERT_TRUE(session.ChooseScript("Bots.tvx"));
     ASSERT_TRUE(ClickButton(session.page, IDC_CUSTOM_1280));

@@ -25,7 +25,7 @@ bool IsTitled(const WindowInfo& window, const char* title) {
 
 // Highlights the map, presses "Add Map >>" and answers the Seconds dialog.
 ::testing::AssertionResult AddMap(const TarvikProcess& tarvik, HWND editor, const std::string& map,
-                                  const std::string& seconds) {
+                                  const std::string& seconds, const EditorLook& look) {
     const std::size_t before = ListBoxLines(editor, IDC_EDITOR_SELECTED).size();
     auto step = SelectListLine(editor, IDC_EDITOR_AVAILABLE, map);
     if (step) {
@@ -38,6 +38,9 @@ bool IsTitled(const WindowInfo& window, const char* title) {
     }
     if (step) {
         step = SetControlText(asked, IDC_SECONDS_VALUE, seconds);
+    }
+    if (step && look) {
+        look(asked, "seconds");
     }
     if (step) {
         step = ClickButton(asked, IDOK);
@@ -56,8 +59,7 @@ bool IsTitled(const WindowInfo& window, const char* title) {
 }  // namespace
 
 ::testing::AssertionResult MakeScriptInEditor(const TarvikProcess& tarvik, HWND customPage,
-                                              const ScriptRecipe& recipe,
-                                              const std::function<void(HWND editor)>& look) {
+                                              const ScriptRecipe& recipe, const EditorLook& look) {
     const auto isEditor = [](const WindowInfo& window) {
         return IsTitled(window, kScriptEditorTitle);
     };
@@ -86,11 +88,11 @@ bool IsTitled(const WindowInfo& window, const char* title) {
     }
     for (const auto& [map, seconds] : recipe.maps) {
         if (step) {
-            step = AddMap(tarvik, editor, map, seconds);
+            step = AddMap(tarvik, editor, map, seconds, look);
         }
     }
     if (step && look) {
-        look(editor);
+        look(editor, "editor");
     }
     if (step) {
         step = ClickButton(editor, IDC_EDITOR_SAVE);

@@ -26,9 +26,11 @@ struct ScriptRecipe {
 };
 
 // Presses "New" on the Custom tab, makes the script, saves it and closes the editor with
-// "Return". `look` is called with the editor just before it saves, for a screenshot.
+// "Return". `look` hears each Seconds dialog before its OK ("seconds") and the editor just
+// before it saves ("editor"), for screenshots.
+using EditorLook = std::function<void(HWND window, const std::string& what)>;
 ::testing::AssertionResult MakeScriptInEditor(const TarvikProcess& tarvik, HWND customPage,
                                               const ScriptRecipe& recipe,
-                                              const std::function<void(HWND editor)>& look = {});
+                                              const EditorLook& look = {});
 
 }  // namespace tarvik::e2e
