@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "base/format.h"
 
@@ -62,7 +63,10 @@ bool Overlap(PixelSpan a, PixelSpan b) {
 }
 
 PixelSpan EndAreaBefore(int rulerLength, int endSampleWidth) {
-    return {rulerLength - endSampleWidth, rulerLength};
+    const long long begin =
+        static_cast<long long>(rulerLength) - std::clamp(endSampleWidth, 0, kWidestText);
+    return {static_cast<int>(std::max<long long>(begin, std::numeric_limits<int>::min())),
+            rulerLength};
 }
 
 std::vector<RulerLabel> RulerLabelsToDraw(const TickSet& ticks, PixelSpan endArea,
@@ -87,7 +91,7 @@ std::vector<int> MinorTickPixels(const TickSet& ticks) {
         const int a = ticks.ticks[i - 1].pixel;
         const int b = ticks.ticks[i].pixel;
         if (a != b) {
-            pixels.push_back(a + (b - a) / 2);
+            pixels.push_back(static_cast<int>((static_cast<long long>(a) + b) / 2));
         }
     }
     return pixels;

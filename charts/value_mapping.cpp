@@ -15,8 +15,9 @@ ValueMapping::ValueMapping(int pixelStart, int pixelEnd, double valueStart, doub
                   : (valueEnd - valueStart) / (static_cast<double>(pixelEnd) - pixelStart)) {}
 
 int ValueMapping::PixelOf(double value) const {
+    const double limit = kPixelLimit;
     if (factor_ == 0.0) {
-        return pixelStart_;
+        return static_cast<int>(std::clamp<double>(pixelStart_, -limit, limit));
     }
     double pixel = (value - valueStart_) / factor_ + pixelStart_;
     if (!std::isfinite(factor_)) {
@@ -25,9 +26,8 @@ int ValueMapping::PixelOf(double value) const {
         pixel = part * (static_cast<double>(pixelEnd_) - pixelStart_) + pixelStart_;
     }
     if (std::isnan(pixel)) {
-        return pixelStart_;
+        pixel = pixelStart_;
     }
-    const double limit = kPixelLimit;
     return static_cast<int>(std::trunc(std::clamp(pixel, -limit, limit)));
 }
 

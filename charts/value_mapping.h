@@ -19,8 +19,8 @@ class ValueMapping {
     double factor() const { return factor_; }
 
     // Truncated towards zero. A mapping that cannot tell values apart (an empty pixel or
-    // value span) and a value that is not a number give the pixel start; pixels beyond
-    // kPixelLimit are held at it.
+    // value span) and a value that is not a number give the pixel start. Every pixel is held
+    // within +-kPixelLimit, so callers can add margins without overflow.
     int PixelOf(double value) const;
     // The value start when both value ends are equal.
     double ValueOf(int pixel) const;

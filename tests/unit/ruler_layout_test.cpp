@@ -161,7 +161,7 @@ TEST(RulerLayout, MinorMarksHalfwayBetweenTicks) {
     const TickSet ticks = ComputeTicks(ValueMapping(0, 300, 0.0, 10.0), 5);
     EXPECT_EQ(MinorTickPixels(ticks), (std::vector<int>{30, 90, 150, 210}));
     const TickSet downwards = ComputeTicks(ValueMapping(200, 0, 0.0, 105.0), 5);
-    EXPECT_EQ(MinorTickPixels(downwards), (std::vector<int>{152, 57}));
+    EXPECT_EQ(MinorTickPixels(downwards), (std::vector<int>{152, 56}));
 }
 
 }  // namespace

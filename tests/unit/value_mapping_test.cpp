@@ -89,6 +89,7 @@ TEST(ValueMapping, ValuesOutsideWhatPixelsHoldStayDrawable) {
     EXPECT_EQ(width.PixelOf(1e300), kLimit);
     EXPECT_EQ(kHeight.Mapping().PixelOf(1e300), -kLimit);
     EXPECT_EQ(ValueMapping(0, 100, kNaN, 1.0).PixelOf(0.5), 0);
+    EXPECT_EQ(ValueMapping(1 << 30, 1 << 30, 0.0, 1.0).PixelOf(0.0), kLimit);
 
     // Ends whose distance is beyond a double
     const ValueMapping vast(0, 100, -1e308, 1e308);
