@@ -54,7 +54,7 @@ const std::string& AxisProperties::Pattern(int formatIndex) const {
     return patterns_[static_cast<std::size_t>(formatIndex)];
 }
 
-std::string AxisProperties::FormatOutput(double value, int formatIndex) const {
+std::string AxisProperties::FormatAxisOutput(double value, int formatIndex) const {
     const std::string& pattern = Pattern(formatIndex);
     if (pattern.empty()) {
         return {};

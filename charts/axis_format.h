@@ -27,7 +27,7 @@ class AxisProperties {
     // Pattern 0: the number; 1: the number, a space, the unit; 2: the title, ": ", the
     // number, a space, the unit. Any other index gives an empty text.
     const std::string& Pattern(int formatIndex) const;
-    std::string FormatOutput(double value, int formatIndex) const;
+    std::string FormatAxisOutput(double value, int formatIndex) const;
 
   private:
     void Rebuild();

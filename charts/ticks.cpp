@@ -39,7 +39,7 @@ constexpr int kMaxRescales = 400;
 
 int DecimalExponent(double value) {
     const double magnitude = std::fabs(value);
-    if (magnitude == 0.0) {
+    if (magnitude == 0.0 || !std::isfinite(magnitude)) {
         return 0;
     }
     const double logarithm = std::log10(magnitude);

@@ -24,7 +24,7 @@ struct TickSet {
 constexpr int kMaxTicks = 10000;
 
 // 0 for 0; the truncated log10 from 1 up; below 1, -trunc(|log10| + 1): 0.5 gives -1 and 0.05
-// gives -2. value must be finite.
+// gives -2. 0 for values that are not finite numbers.
 int DecimalExponent(double value);
 
 // The ticks between the mapping's value start and value end for the wanted number of

@@ -157,11 +157,11 @@ void CheckAxisText(FuzzedDataProvider& input) {
     axis.Set(title, unit, input.ConsumeIntegral<int>());
     const double value = TakeDouble(input);
     // Whatever the title and unit hold, they come out as typed around the number.
-    const std::string text = axis.FormatOutput(value, 2);
+    const std::string text = axis.FormatAxisOutput(value, 2);
     Check(text.compare(0, title.size() + 2, title + ": ") == 0);
     Check(text.size() >= unit.size() &&
           text.compare(text.size() - unit.size(), unit.size(), unit) == 0);
-    Check(axis.FormatOutput(value, input.ConsumeIntegral<int>() | 4).empty());
+    Check(axis.FormatAxisOutput(value, input.ConsumeIntegral<int>() | 4).empty());
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST(AxisFormat, EachPatternShowsTheValueItsWay) {
         {&seconds, 7.0, 100, ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.axis->FormatOutput(c.value, c.formatIndex), c.text)
+        EXPECT_EQ(c.axis->FormatAxisOutput(c.value, c.formatIndex), c.text)
             << c.value << " with format " << c.formatIndex;
     }
 }
@@ -46,11 +46,11 @@ TEST(AxisFormat, EveryChangeRebuildsThePatterns) {
     AxisProperties axis;
     axis.Set("Frames Per Second", "fps", 4);
     axis.SetPrecision(0);
-    EXPECT_EQ(axis.FormatOutput(59.6, 2), "Frames Per Second: 60 fps");
+    EXPECT_EQ(axis.FormatAxisOutput(59.6, 2), "Frames Per Second: 60 fps");
     axis.SetUnit("Hz");
-    EXPECT_EQ(axis.FormatOutput(59.6, 1), "60 Hz");
+    EXPECT_EQ(axis.FormatAxisOutput(59.6, 1), "60 Hz");
     axis.SetTitle("Rate");
-    EXPECT_EQ(axis.FormatOutput(59.6, 2), "Rate: 60 Hz");
+    EXPECT_EQ(axis.FormatAxisOutput(59.6, 2), "Rate: 60 Hz");
     EXPECT_EQ(axis.title(), "Rate");
     EXPECT_EQ(axis.unit(), "Hz");
 }
@@ -58,18 +58,18 @@ TEST(AxisFormat, EveryChangeRebuildsThePatterns) {
 TEST(AxisFormat, PercentSignsInTitleAndUnitAreShownNotRead) {
     AxisProperties axis;
     axis.Set("Load %s %n", "%d%%", 1);
-    EXPECT_EQ(axis.FormatOutput(2.24, 1), "2.2 %d%%");
-    EXPECT_EQ(axis.FormatOutput(2.24, 2), "Load %s %n: 2.2 %d%%");
+    EXPECT_EQ(axis.FormatAxisOutput(2.24, 1), "2.2 %d%%");
+    EXPECT_EQ(axis.FormatAxisOutput(2.24, 2), "Load %s %n: 2.2 %d%%");
 }
 
 TEST(AxisFormat, PrecisionStaysWithinWhatPrintfTakes) {
     AxisProperties axis;
     axis.SetPrecision(-2);
     EXPECT_EQ(axis.precision(), 0);
-    EXPECT_EQ(axis.FormatOutput(3.7, 0), "4");
+    EXPECT_EQ(axis.FormatAxisOutput(3.7, 0), "4");
     axis.SetPrecision(1 << 30);
     EXPECT_EQ(axis.precision(), AxisProperties::kMaxPrecision);
-    EXPECT_EQ(axis.FormatOutput(1.0, 0).size(), 2u + AxisProperties::kMaxPrecision);
+    EXPECT_EQ(axis.FormatAxisOutput(1.0, 0).size(), 2u + AxisProperties::kMaxPrecision);
 }
 
 }  // namespace

@@ -42,6 +42,8 @@ TEST(Ticks, DecimalExponentOfTheLargerEnd) {
     for (const Case& c : cases) {
         EXPECT_EQ(DecimalExponent(c.value), c.exponent) << c.value;
     }
+    EXPECT_EQ(DecimalExponent(kNaN), 0);
+    EXPECT_EQ(DecimalExponent(-kInf), 0);
 }
 
 TEST(Ticks, RangesWalkInOneTwoFiveSteps) {
