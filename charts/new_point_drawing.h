@@ -1,7 +1,7 @@
 #pragma once
 // What the panel does when a point is added: grow the ranges, render everything again, or
 // draw just the new segment and mark into the off-screen bitmap and copy that part to the
-// screen. Drawing a whole graph again for each point of a live run would be far too slow.
+// screen, so most new points cost one segment rather than a full render.
 #include "base/geometry.h"
 #include "charts/graph_range.h"
 #include "charts/points_collection.h"
