@@ -29,10 +29,14 @@ constexpr const char* kMessageCaption = "!";
 constexpr const char* kSaveTemporarySuffix = ".tarvik-tmp";
 }  // namespace
 
-Cresults::Cresults(const PageContext& context) : Cresults(context, fileDialogs_) {}
+Cresults::Cresults(const PageContext& context) : Cresults(context, fileDialogs_, modalGraphs_) {}
 
-Cresults::Cresults(const PageContext& context, FileChooser& files)
-    : PropertyPage(IDD_PAGE_RESULTS), context_(context), files_(files) {}
+Cresults::Cresults(const PageContext& context, FileChooser& files, GraphDialogs& graphs)
+    : PropertyPage(IDD_PAGE_RESULTS),
+      context_(context),
+      files_(files),
+      modalGraphs_(context),
+      graphs_(graphs) {}
 
 BOOL Cresults::OnInit() {
     fileDialogs_.SetOwner(Handle());
@@ -77,7 +81,7 @@ bool Cresults::OnCommand(int id, int code, HWND control) {
                 return true;
             case IDC_RESULTS_BAR_GRAPH:
             case IDC_RESULTS_LINE_GRAPH:
-                ShowGraph();
+                ShowGraph(id);
                 return true;
             default:
                 break;
@@ -106,12 +110,16 @@ void Cresults::SaveToFile() {
     context_.prompt.Show(kSaveCompleteMessage, kMessageCaption);
 }
 
-void Cresults::ShowGraph() {
+void Cresults::ShowGraph(int button) {
     if (context_.state.results.Count() == 0) {
         context_.prompt.Show(kNoResultsMessage, kMessageCaption);
         return;
     }
-    // The bar and line graph windows open here once they exist.
+    if (button == IDC_RESULTS_BAR_GRAPH) {
+        graphs_.ShowBarGraph(Handle());
+    } else {
+        graphs_.ShowLineGraph(Handle());
+    }
 }
 
 }  // namespace tarvik

@@ -4,6 +4,7 @@
 #include "base/file_chooser.h"
 #include "base/win32/open_save_dialogs.h"
 #include "base/win32/property_page.h"
+#include "results/win32/graph_dialogs.h"
 #include "widgets/win32/button_st.h"
 #include "widgets/win32/hscroll_list_box.h"
 
@@ -12,8 +13,8 @@ namespace tarvik {
 class Cresults : public PropertyPage {
   public:
     explicit Cresults(const PageContext& context);
-    // Tests answer the "save as" question themselves.
-    Cresults(const PageContext& context, FileChooser& files);
+    // Tests answer the "save as" question and open the graphs themselves.
+    Cresults(const PageContext& context, FileChooser& files, GraphDialogs& graphs);
 
   protected:
     BOOL OnInit() override;
@@ -25,11 +26,13 @@ class Cresults : public PropertyPage {
     void SetUpButton(CButtonST& button, int id, int icon, const char* tooltip);
     void Reload();
     void SaveToFile();
-    void ShowGraph();
+    void ShowGraph(int button);
 
     PageContext context_;
     CommonFileDialogs fileDialogs_;
     FileChooser& files_;
+    ModalGraphDialogs modalGraphs_;
+    GraphDialogs& graphs_;
     CHScrollListBox list_;
     CButtonST save_;
     CButtonST barGraph_;

@@ -95,13 +95,21 @@ const std::vector<BenchmarkRun> kFiveRunsTwoMachines = {
     {"e.csv", "dm-antalus", "AMD Athlon(tm) XP 2100+ @ 1800 MHz", "1280x960", 18.1, 33},
 };
 
+// Remembers which graphs were asked for, in order.
+class RecordingGraphs : public GraphDialogs {
+  public:
+    void ShowBarGraph(HWND) override { shown.push_back("bar"); }
+    void ShowLineGraph(HWND) override { shown.push_back("line"); }
+    std::vector<std::string> shown;
+};
+
 // The Results tab opens as the only page of its set, so it loads at once.
 struct OpenedResultsTab : OpenedPage<Cresults> {
     OpenedResultsTab(HWND host, const std::string& gameFolder, ResultSettings settings = {}) {
         state.gameFolder = gameFolder;
         state.settings = settings;
         Open(host, [this](const PageContext& context) {
-            return std::make_unique<Cresults>(context, files);
+            return std::make_unique<Cresults>(context, files, graphs);
         });
     }
     std::vector<std::string> ListLines() const {
@@ -109,6 +117,7 @@ struct OpenedResultsTab : OpenedPage<Cresults> {
     }
 
     ScriptedFileChooser files;
+    RecordingGraphs graphs;
 };
 
 class ResultsTab : public HostWindowSuite {};
@@ -246,6 +255,9 @@ TEST_F(ResultsTab, ChartButtonsSayWhenThereIsNothingToShow) {
                 EXPECT_TRUE(tab.prompt.messages.empty());
             }
         }
+        const std::vector<std::string> expected =
+            c.sorry ? std::vector<std::string>{} : std::vector<std::string>{"bar", "line"};
+        EXPECT_EQ(tab.graphs.shown, expected);
     }
 }
 
