@@ -124,6 +124,14 @@
 #define IDC_RESULTS_LINE_GRAPH 1052
 #define IDC_RESULTS_SAVE 1033
 
+// Line graph dialog.
+#define IDD_LINE_GRAPH 154
+#define IDC_LINE_GRAPH_WINDOW 11000 /* the graph window, made in code */
+
+// Bar graph dialog.
+#define IDD_BAR_GRAPH 155
+#define IDC_BAR_GRAPH_AREA 1036
+
 // Loading dialog.
 #define IDD_LOADING 138
 #define IDC_LOADING_OPERATION 1049
