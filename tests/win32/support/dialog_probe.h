@@ -70,7 +70,7 @@ inline  // Where the dialog manager puts a control given in dialog units: it map
 }
 
 inline  // How many columns the ink of a painted text spans; the top-left pixel, above the letters,
-    // tells the background.
+        // tells the background.
     int
     InkWidth(const Picture& picture) {
     const COLORREF background = picture.At(0, 0);
@@ -89,8 +89,8 @@ inline  // How many columns the ink of a painted text spans; the top-left pixel,
 }
 
 inline  // Whether the control shows all of its text: its ink spans as far as that of the same text
-    // in the same font on a static with room to spare. Under Wine some letters paint wider than
-    // the font's measures say, so only painting tells.
+        // in the same font on a static with room to spare. Under Wine some letters paint wider than
+        // the font's measures say, so only painting tells.
     bool
     ShowsWholeText(HWND control) {
     RECT client{};
