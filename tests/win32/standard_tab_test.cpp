@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -149,6 +150,31 @@ TEST_F(StandardTab, PresetTabsSitJustAboveAndLeftOfTheirFrame) {
     EXPECT_EQ(frame.top - sheet.top, offset.top);
     EXPECT_TRUE(GetWindowLongA(tab.PresetSheet(), GWL_STYLE) & WS_TABSTOP);
     EXPECT_TRUE(GetWindowLongA(tab.PresetSheet(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+// What Tab reaches from the option onwards, as the dialog manager walks it, until it comes back.
+std::vector<int> TabOrderFrom(HWND host, HWND start) {
+    std::vector<int> ids;
+    for (HWND at = GetNextDlgTabItem(host, start, FALSE); at && at != start && ids.size() < 40;
+         at = GetNextDlgTabItem(host, at, FALSE)) {
+        ids.push_back(GetDlgCtrlID(at));
+    }
+    return ids;
+}
+
+TEST_F(StandardTab, TheKeyboardReachesTheControlsOfTheShownPreset) {
+    const OpenedStandardTab tab(Host(), false, true);
+    const auto reaches = [&](int id) {
+        const std::vector<int> order =
+            TabOrderFrom(Host(), tab.page->Item(IDC_STANDARD_ONLY_CURRENT));
+        return std::find(order.begin(), order.end(), id) != order.end();
+    };
+    EXPECT_TRUE(reaches(IDC_EPIC_800)) << "the checked radio of the group";
+    EXPECT_TRUE(reaches(IDC_EPIC_START));
+    tab.Preset(2);
+    EXPECT_TRUE(reaches(IDC_ZANDOR_RESOLUTION));
+    EXPECT_TRUE(reaches(IDC_ZANDOR_CPU));
+    EXPECT_FALSE(reaches(IDC_EPIC_START)) << "a hidden page is not in the way";
 }
 
 TEST_F(StandardTab, TheOptionIsStoredAtOnce) {
