@@ -242,6 +242,32 @@ bool RunCustomScript(const TarvikProcess& tarvik, const RemoteTabSet& tabs, Shot
            box.text == "Finished Benchmarking";
 }
 
+// Opens both graphs from the Results tab, photographs and closes each.
+bool ShowGraphs(const TarvikProcess& tarvik, const RemoteTabSet& tabs, Shots& shots) {
+    const struct {
+        int button;
+        const char* title;
+        const char* shot;
+    } graphs[] = {{IDC_RESULTS_BAR_GRAPH, "Benchmark Graph Results", "bar-graph"},
+                  {IDC_RESULTS_LINE_GRAPH, "Line Graphs", "line-graph"}};
+    bool shown = tabs.CurrentIndex() == kPageResults;
+    for (const auto& graph : graphs) {
+        const auto isGraph = [&](const WindowInfo& window) {
+            return window.visible && window.title == graph.title;
+        };
+        HWND dialog = nullptr;
+        if (!shown || !Check(ClickButton(tabs.CurrentPage(), graph.button), "opening a graph") ||
+            !Check(WaitForWindow(tarvik, isGraph, graph.title, &dialog), "waiting for a graph")) {
+            return false;
+        }
+        Sleep(700);  // the bar graph redraws on its half-second timer
+        shots.Take(dialog, graph.shot);
+        shown = Check(ClickButton(dialog, IDOK), "closing the graph") &&
+                Check(WaitForWindowGone(tarvik, isGraph, graph.title), "waiting for it to close");
+    }
+    return shown;
+}
+
 int Tour() {
     TarvikProcess tarvik;
     if (!Check(tarvik.Start(), "starting tarvik.exe")) {
@@ -285,7 +311,8 @@ int Tour() {
     const bool benchmarked =
         RunEpicPreset(tarvik, tabs, shots) && FollowResults(tarvik, main, shots) &&
         RunCustomScript(tarvik, tabs, shots) && FollowResults(tarvik, main, shots) &&
-        RunStandardBenchmark(tarvik, tabs, shots) && FollowResults(tarvik, main, shots);
+        RunStandardBenchmark(tarvik, tabs, shots) && FollowResults(tarvik, main, shots) &&
+        ShowGraphs(tarvik, tabs, shots);
     const bool ended = Check(ClickButton(main, IDC_EXIT), "pressing Exit") &&
                        Check(tarvik.WaitForExit(), "waiting for Tarvik to end");
     return benchmarked && ended ? 0 : 1;
