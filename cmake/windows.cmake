@@ -45,3 +45,4 @@ add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest E
 
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
+add_subdirectory(tests/perf/win32)
