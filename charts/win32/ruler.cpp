@@ -170,7 +170,11 @@ void FVRuler::Draw(HDC dc) const {
     const PixelSpan endArea = EndAreaBefore(client.bottom, TextWidth(dc, EndAreaSample(unit_)));
     for (const RulerLabel& label : RulerLabelsToDraw(
              ticks, endArea, [dc](const std::string& t) { return TextWidth(dc, t); })) {
-        painter.DrawAlong(label.text, label.span.begin, 1);
+        // The bottom label would be cut in half by the ruler's end: the horizontal ruler has
+        // the corner there, this one has nothing.
+        if (label.span.begin >= 0) {
+            painter.DrawAlong(label.text, label.span.begin, 1);
+        }
     }
     const std::string end = EndLabelText(unit_, ticks.exponent);
     painter.DrawAlong(end, client.bottom - 1 - TextWidth(dc, end), 1);

@@ -158,7 +158,7 @@ TEST_F(LineGraphMenu, FitWidthHeightAndPageFromTheVisibleGraphs) {
 
 class LineGraphPicture : public TempFolderTest {};
 
-TEST_F(LineGraphPicture, SaveWritesAPngOfThePanelWithItsRulers) {
+TEST_F(LineGraphPicture, SavedAndCopiedPicturesShowThePanelWithItsRulers) {
     ScriptedFileChooser files;
     const std::string path = PathOf("graph.png");
     files.answers.push_back(path);
@@ -175,7 +175,20 @@ TEST_F(LineGraphPicture, SaveWritesAPngOfThePanelWithItsRulers) {
     EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n");
     EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
 
+    ASSERT_TRUE(PassChainCommand(graph.Panel()->Handle(), IDM_GRAPH_COPY_PICTURE));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE copied = GetClipboardData(CF_DIB);
+    ASSERT_NE(copied, nullptr);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(copied));
+    ASSERT_NE(header, nullptr);
+    const LONG copiedWidth = header->biWidth;
+    const LONG copiedHeight = header->biHeight;
+    GlobalUnlock(copied);
+    CloseClipboard();
+
     const DibImage picture = graph.Container()->Picture();
+    EXPECT_EQ(copiedWidth, picture.width);
+    EXPECT_EQ(copiedHeight, picture.height);
     RECT client{};
     GetClientRect(graph.Handle(), &client);
     EXPECT_EQ(picture.width, client.right);
