@@ -28,7 +28,7 @@ endforeach()
 list(REMOVE_ITEM TARVIK_WIN32_SOURCES ${CMAKE_SOURCE_DIR}/app/win32/winmain.cpp)
 add_library(tarvik_win32 STATIC ${TARVIK_WIN32_SOURCES})
 target_link_libraries(tarvik_win32 PUBLIC tarvik_core comctl32 comdlg32 gdi32 user32 shell32
-                                          advapi32 wininet msimg32 ole32 uuid)
+                                          advapi32 wininet msimg32 ole32 uuid windowscodecs)
 tarvik_warnings(tarvik_win32)
 
 add_executable(tarvik WIN32 app/win32/winmain.cpp ${TARVIK_RESOURCE_SCRIPT})
@@ -45,3 +45,4 @@ add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest E
 
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)
+add_subdirectory(tests/perf/win32)

@@ -127,6 +127,20 @@
 // Line graph dialog.
 #define IDD_LINE_GRAPH 154
 #define IDC_LINE_GRAPH_WINDOW 11000 /* the graph window, made in code */
+/* The graph window's context menu. */
+#define IDM_GRAPH_POINT_MARKS 0x1001
+#define IDM_GRAPH_SCATTER 0x1002
+#define IDM_GRAPH_TRACE_MOUSE 0x1003
+#define IDM_GRAPH_AXIS 0x1004
+#define IDM_GRAPH_ZOOM_TOOL 0x1005
+#define IDM_GRAPH_ZOOM_APPLY 0x1006
+#define IDM_GRAPH_FIT_WIDTH 0x1007
+#define IDM_GRAPH_FIT_HEIGHT 0x1008
+#define IDM_GRAPH_FIT_PAGE 0x1009
+#define IDM_GRAPH_VIEW_POINTS 0x100A
+#define IDM_GRAPH_PROPERTIES 0x100B
+#define IDM_GRAPH_COPY_PICTURE 0x100C
+#define IDM_GRAPH_SAVE_PICTURE 0x100D
 
 // Bar graph dialog.
 #define IDD_BAR_GRAPH 155
