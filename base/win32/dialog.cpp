@@ -86,6 +86,10 @@ HBRUSH Dialog::OnControlColor(HDC, HWND, int) {
 
 void Dialog::OnControlScroll(HWND, int) {}
 
+bool Dialog::OnContextMenu(HWND, POINT) {
+    return false;
+}
+
 bool Dialog::OnOtherMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
@@ -119,6 +123,9 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             OnTimer(wParam);
             return TRUE;
+        case WM_CONTEXTMENU:
+            return OnContextMenu(reinterpret_cast<HWND>(wParam), PointFromParam(lParam)) ? TRUE
+                                                                                         : FALSE;
         case WM_HSCROLL:
             // Only a control's own scroll messages: the dialog has no scroll bar of its own.
             if (lParam != 0) {

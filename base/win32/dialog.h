@@ -45,6 +45,9 @@ class Dialog {
     virtual bool OnCommand(int id, int code, HWND control);
     virtual bool OnNotify(const NMHDR& header, LRESULT& result);
     virtual void OnTimer(UINT_PTR id);
+    // The context menu key or a right click over `window`; screen is (-1, -1) from the keyboard.
+    // Returns true when a menu was shown.
+    virtual bool OnContextMenu(HWND window, POINT screen);
     // A slider or scroll bar control moved (mouse or keyboard), horizontally.
     virtual void OnControlScroll(HWND control, int controlId);
     // Returns true when the background was drawn.

@@ -71,6 +71,10 @@ const BarGraphLayout& BarChartArea::Redraw(const CGraph& graph) {
     return layout_;
 }
 
+DibImage BarChartArea::Picture() const {
+    return picture_ ? ReadDibPixels(picture_.Get()) : DibImage{};
+}
+
 bool BarChartArea::CopyPicture(HDC target) const {
     if (!picture_ || !target) {
         return false;

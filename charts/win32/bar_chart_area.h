@@ -25,6 +25,8 @@ class BarChartArea {
     // layout is the one painted.
     const BarGraphLayout& Redraw(const CGraph& graph);
     const BarGraphLayout& Layout() const { return layout_; }
+    // The chart as last painted; empty before the first drawing.
+    DibImage Picture() const;
 
   private:
     static LRESULT CALLBACK AreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

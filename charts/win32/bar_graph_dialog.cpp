@@ -1,8 +1,13 @@
 #include "charts/win32/bar_graph_dialog.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
+#include "base/format.h"
+#include "base/win32/handles.h"
 #include "charts/graph_colors.h"
+#include "charts/win32/picture_export.h"
 #include "res/resource_ids.h"
 
 namespace tarvik {
@@ -31,6 +36,7 @@ Cgraphframedlg::Cgraphframedlg(CGraph chart, Prompt& prompt)
     : Dialog(IDD_BAR_GRAPH), given_(std::move(chart)), prompt_(prompt) {}
 
 BOOL Cgraphframedlg::OnInit() {
+    windowsFiles_.SetOwner(Handle());
     area_.Bind(Item(IDC_BAR_GRAPH_AREA));
     if (given_) {
         chart_.emplace(std::move(*given_));
@@ -68,6 +74,57 @@ void Cgraphframedlg::Redraw() {
     if (layout.unknownChartType && !toldUnknownType_) {
         toldUnknownType_ = true;
         prompt_.Show(kNoGraphTypeMessage, kNoGraphTypeCaption, PromptButtons::Ok);
+    }
+}
+
+bool Cgraphframedlg::OnContextMenu(HWND window, POINT screen) {
+    const HWND area = Item(IDC_BAR_GRAPH_AREA);
+    if (window != area) {
+        return false;
+    }
+    if (screen.x == -1 && screen.y == -1) {
+        screen = {0, 0};
+        ClientToScreen(area, &screen);
+    }
+    const HMENU menu = CreatePopupMenu();
+    if (!menu) {
+        return false;
+    }
+    AppendMenuA(menu, MF_STRING, IDM_GRAPH_COPY_PICTURE, "Copy picture");
+    AppendMenuA(menu, MF_STRING, IDM_GRAPH_SAVE_PICTURE, "Save picture...");
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                                                         screen.x, screen.y, 0, Handle(), nullptr));
+    DestroyMenu(menu);
+    if (chosen != 0) {
+        OnCommand(static_cast<int>(chosen), 0, nullptr);
+    }
+    return true;
+}
+
+bool Cgraphframedlg::OnCommand(int id, int code, HWND control) {
+    if (id == IDM_GRAPH_COPY_PICTURE) {
+        CopyPicture();
+        return true;
+    }
+    if (id == IDM_GRAPH_SAVE_PICTURE) {
+        SavePicture();
+        return true;
+    }
+    return Dialog::OnCommand(id, code, control);
+}
+
+bool Cgraphframedlg::CopyPicture() const {
+    return CopyPictureToClipboard(Handle(), area_.Picture());
+}
+
+void Cgraphframedlg::SavePicture() const {
+    FileQuestion question;
+    question.filter = FilterFromBars("PNG picture (*.png)|*.png||");
+    question.defaultExtension = "png";
+    question.initialName = "bar-graph.png";
+    const std::optional<std::string> path = files_->ChooseSaveFile(question);
+    if (path && !SavePicturePng(*path, area_.Picture())) {
+        prompt_.Show(Format("Can't save the picture to %s", path->c_str()), "!");
     }
 }
 

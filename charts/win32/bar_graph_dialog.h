@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "base/file_chooser.h"
 #include "base/prompt.h"
+#include "base/win32/open_save_dialogs.h"
 #include "base/win32/dialog.h"
 #include "charts/bar_graph.h"
 #include "charts/bar_layout.h"
@@ -50,11 +52,18 @@ class Cgraphframedlg : public Dialog {
     const BarGraphLayout& Layout() const { return area_.Layout(); }
     int Redraws() const { return redraws_; }
     bool TimerRunning() const { return timer_.Running(); }
+    // "Save picture..." asks here instead of the common dialog.
+    void SetFileChooser(FileChooser& files) { files_ = &files; }
+    // What the chart's menu commands do, also for tests.
+    bool CopyPicture() const;
+    void SavePicture() const;
 
   protected:
     BOOL OnInit() override;
     void OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
+    bool OnContextMenu(HWND window, POINT screen) override;
+    bool OnCommand(int id, int code, HWND control) override;
 
   private:
     void Redraw();
@@ -65,6 +74,8 @@ class Cgraphframedlg : public Dialog {
     Prompt& prompt_;
     BarChartArea area_;
     BarRedrawTimer timer_;
+    CommonFileDialogs windowsFiles_;
+    FileChooser* files_ = &windowsFiles_;
     int redraws_ = 0;
     bool toldUnknownType_ = false;
 };

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@
 #include "res/resource_ids.h"
 #include "results/map_result.h"
 #include "tests/common/recording_prompt.h"
+#include "tests/common/scripted_file_chooser.h"
+#include "tests/common/temp_game_folder.h"
 #include "tests/win32/support/modal_watcher.h"
 #include "tests/win32/support/opened_dialog.h"
 #include "tests/win32/support/page_host.h"
@@ -127,6 +131,30 @@ TEST_F(BarGraphDialog, TitleIsDrawnCentredAtTheTop) {
     EXPECT_GT(inkRight, 40);
     EXPECT_LT(std::abs(inkLeft - inkRight), (inkLeft + inkRight) / 2);
     EXPECT_EQ(DarkPixels(picture, {1, 2, width - 1, title.at.y - 2}), 0);
+}
+
+TEST_F(BarGraphDialog, SavesThePictureAsAPngOrSaysWhyNot) {
+    RecordingPrompt prompt;
+    OpenedDialog<Cgraphframedlg> opened(Host(), kThreeRecords, prompt);
+    ASSERT_NE(opened.hwnd, nullptr);
+    ScriptedFileChooser files;
+    opened.dialog.SetFileChooser(files);
+    const TempGameFolder folder;
+    const std::string path = folder.Path() + "\\chart.png";
+    files.answers = {path, std::string("Z:\\no\\such\\folder\\chart.png")};
+
+    opened.dialog.SavePicture();
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(file), {});
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_TRUE(prompt.messages.empty());
+    ASSERT_EQ(files.questions.size(), 1u);
+    EXPECT_EQ(files.questions[0].defaultExtension, "png");
+
+    opened.dialog.SavePicture();
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0].text, "Can't save the picture to Z:\\no\\such\\folder\\chart.png");
+    EXPECT_TRUE(opened.dialog.CopyPicture());
 }
 
 TEST_F(BarGraphDialog, WithoutRecordsItShowsAnEmptyChartWithItsAxes) {
